@@ -1,0 +1,78 @@
+#include "cleaner/junk/junk_list_model.h"
+
+namespace {
+const char* const kHeaders[] = {"W katalogu", "Plik", "Zmodyfikowany", "Rozmiar"};
+}
+
+JunkListModel::JunkListModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+int JunkListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(shown_);
+}
+
+int JunkListModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : 4;
+}
+
+QVariant JunkListModel::data(const QModelIndex& index, int role) const
+{
+    if (role != Qt::DisplayRole || !index.isValid() ||
+        static_cast<std::size_t>(index.row()) >= shown_)
+        return {};
+    const auto& row = rows_[static_cast<std::size_t>(index.row())];
+    switch (index.column()) {
+    case 0:
+        return QString::fromStdString(row.directory);
+    case 1:
+        return QString::fromStdString(row.name);
+    case 2:
+        return QString::fromStdString(row.date);
+    case 3:
+        return QString::number(row.kilobytes) + QStringLiteral(" KB");
+    default:
+        return {};
+    }
+}
+
+QVariant JunkListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section > 3)
+        return {};
+    return QString::fromUtf8(kHeaders[section]);
+}
+
+void JunkListModel::append(const cleaner::JunkRow& row)
+{
+    rows_.push_back(row);
+}
+
+void JunkListModel::flush()
+{
+    if (shown_ == rows_.size())
+        return;
+    beginInsertRows({}, static_cast<int>(shown_), static_cast<int>(rows_.size()) - 1);
+    shown_ = rows_.size();
+    endInsertRows();
+}
+
+void JunkListModel::clear()
+{
+    beginResetModel();
+    rows_.clear();
+    rows_.shrink_to_fit();
+    shown_ = 0;
+    endResetModel();
+}
+
+void JunkListModel::removeRowAt(std::size_t row)
+{
+    if (row >= rows_.size())
+        return;
+    flush();
+    beginRemoveRows({}, static_cast<int>(row), static_cast<int>(row));
+    rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(row));
+    shown_ = rows_.size();
+    endRemoveRows();
+}

@@ -1,0 +1,173 @@
+#pragma once
+
+#include "cleaner/junk/junk_search.h"
+#include "cleaner/locations/location_list.h"
+#include "platform/drive_table.h"
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include <memory>
+#include <optional>
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QStatusBar;
+class QSystemTrayIcon;
+class QTabWidget;
+class QTreeView;
+class QTreeWidget;
+class JunkListModel;
+struct ZelvikWindows;
+namespace ui {
+class TaskPane;
+}
+
+// The main window of the cleaner: status page, junk list, settings with the location list,
+// failure list, about page and file types; the task pane at its left.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TForm1(platform::DriveTable drives, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // Page indices of `pages`.
+    enum Page { czysc = 0, podglad2, ustawienia2, bledy, o_programie, Opis };
+
+    // Start-up and settings.
+    void FormCreate();
+    void FormShow();
+    void FormActivate();
+    void Odczyt_konf();
+    void konf1Click();
+    void zapisz_date();
+    void Czytaj_rozmiar();
+    void Zapisz_rozmiar();
+    void Zamknij1Click();
+
+    // System detection and the location list files.
+    void System_op();
+    void Odczyt_listy();
+    void Odczyt_listy_XP();
+    void Odczyt_listy_NT();
+    void Zapisz_liste();
+    void Zapisz_liste_XP();
+    void Zapisz_liste_NT();
+    // Loads or saves the list file of the running family (nothing for Windows 3.1).
+    void loadFamilyList();
+    void saveFamilyList();
+    std::vector<cleaner::Location> locations() const;
+
+    // Task pane and commands.
+    void Styl_XP();
+    void ItemClick(int tag);
+    void Ukryj_XP();
+    void Pokaz_XP();
+    void SpeedButton1Click();
+    void Wyszukaj1Click();
+
+    // Junk search.
+    void Skaner_smieci();
+    void FileSearch(const std::string& directory, const std::string& mask, bool recurse);
+    void Timer1Timer();
+
+    // The other windows of the program, created beside this one.
+    void setWindows(ZelvikWindows* windows) { windows_ = windows; }
+
+    // State other windows and tests read.
+    cleaner::SystemFamily family() const { return family_; }
+    bool stopFlag() const { return stopFlag_; }
+    bool backgroundFlag() const { return backgroundFlag_; }
+    cleaner::JunkSearch& search() { return search_; }
+    const platform::DriveTable& drives() const { return drives_; }
+    JunkListModel& junkList() { return *junkModel_; }
+    // Shows the rows and the status text that a walk has collected.
+    void flushWalkDisplay();
+
+    // Controls named as on the form.
+    QTabWidget* pages = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* lbl_so = nullptr;
+    QLabel* lbl_user = nullptr;
+    QLabel* lbl_data = nullptr;
+    QLabel* czas2 = nullptr;
+    QPushButton* SpeedButton1 = nullptr;
+    QProgressBar* pasek = nullptr;
+    QLabel* Panel3 = nullptr;
+    QLineEdit* Edytor = nullptr;
+    QLineEdit* Edit2 = nullptr;
+    QLineEdit* Edit3 = nullptr;
+    QLineEdit* usr = nullptr;
+    QTreeView* ListView1 = nullptr;
+    QCheckBox* CheckBox1 = nullptr;
+    QCheckBox* ostatnie = nullptr;
+    QCheckBox* indeks = nullptr;
+    QCheckBox* raport2 = nullptr;
+    QPushButton* konf1 = nullptr;
+    QListWidget* lista = nullptr;
+    QListWidget* lista2 = nullptr;
+    QLabel* Panel2 = nullptr;
+    QTreeWidget* ListView2 = nullptr;
+    QLabel* statusPanels[3] = {};
+    ui::TaskPane* taskPane = nullptr;
+    QTimer* Timer1 = nullptr;
+    QSystemTrayIcon* Ikona1 = nullptr;
+    QMenu* trayMenu = nullptr;
+    QAction* tray_zamknij = nullptr;
+    // Main menu entries.
+    QAction* Wyszukaj1 = nullptr;
+    QAction* Usun1 = nullptr;
+    QAction* kosz = nullptr;
+    QAction* Zamknij1 = nullptr;
+    QAction* tray = nullptr;
+
+    // The report label of the report window; kept here until that window exists.
+    QString lbl_plikow;
+
+    void setStatusPanel(int panel, const QString& text);
+    QString statusPanel(int panel) const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    class WalkSink;
+
+    void buildPages();
+    void buildStatusPage(QWidget* page);
+    void buildJunkPage(QWidget* page);
+    void buildSettingsPage(QWidget* page);
+    void buildFailurePage(QWidget* page);
+    void buildMenu();
+    void buildTray();
+    void appendLocations(const std::vector<cleaner::Location>& locations);
+    void loadList(cleaner::SystemFamily family);
+    void saveList(cleaner::SystemFamily family);
+    void setTrayPicture(const char* iconFile);
+    void setLabel1(const QString& text);
+    void setPanel3(const QString& text);
+    void setPaneCaption(int group, int item, const QString& caption);
+    void setPaneProgress(int position);
+    void applyStoredOption(QCheckBox* box, std::optional<bool> stored);
+
+    platform::DriveTable drives_;
+    cleaner::SystemFamily family_ = cleaner::SystemFamily::Win31;
+    cleaner::JunkSearch search_;
+    JunkListModel* junkModel_ = nullptr;
+    cleaner::SearchClock clock_;
+    QTimer displayTimer_;       // flushes a walk's rows and texts at display rate
+    QString pendingPanel3_;
+    bool panel3Pending_ = false;
+    bool stopFlag_ = false;
+    bool backgroundFlag_ = false;
+    bool shownOnce_ = false;
+    int progressMaximum_ = 0;
+    ZelvikWindows* windows_ = nullptr;
+};

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/drive_table.h"
+
+#include <QDialog>
+
+#include <memory>
+
+class TForm1;
+class TForm3;
+
+// The windows of the cleaner, created once at start in this order and kept until the end.
+// Windows whose features are not built yet are plain hidden dialogs carrying their captions.
+struct ZelvikWindows {
+    explicit ZelvikWindows(platform::DriveTable drives);
+    ~ZelvikWindows();
+
+    std::unique_ptr<TForm1> Form1;
+    std::unique_ptr<QDialog> Form2;
+    std::unique_ptr<TForm3> Form3;
+    std::unique_ptr<QDialog> Raport;
+    std::unique_ptr<QDialog> Form5;
+    std::unique_ptr<QDialog> Form6;
+    std::unique_ptr<QDialog> Form7;
+    std::unique_ptr<QDialog> Form9;
+    std::unique_ptr<QDialog> wlasciwosci_forma;
+    std::unique_ptr<QDialog> Dynamik;
+    std::unique_ptr<QDialog> Admin;
+    std::unique_ptr<QDialog> Form13;
+    std::unique_ptr<QDialog> Form14;
+    std::unique_ptr<QDialog> kreator;
+    std::unique_ptr<QDialog> Konfig;
+};
