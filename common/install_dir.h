@@ -8,6 +8,7 @@ namespace common {
 // The installation directory: the directory of the running executable. Every data file,
 // icon and companion program lives there. Tests point it at a temporary directory.
 std::filesystem::path installDir();
+// An empty path goes back to the executable's directory.
 void setInstallDir(const std::filesystem::path& dir);
 
 // installDir() / name.

@@ -36,4 +36,10 @@ void writeLines(const std::filesystem::path& file, const std::vector<std::string
 // Appends lines to the file (created when missing), keeping its bytes; atomic like writeLines.
 void appendLines(const std::filesystem::path& file, const std::vector<std::string>& lines);
 
+// Replaces the file atomically with the bytes: a temporary file beside it, flushed to disk, then
+// renamed over it. The new file gets the given mode, else the replaced file's permissions, else
+// 0644 less the umask. Throws std::system_error (nothing changed) when writing fails.
+void replaceFile(const std::filesystem::path& file, std::string_view bytes,
+                 std::optional<unsigned> mode = std::nullopt);
+
 } // namespace common

@@ -1,1 +1,144 @@
-// Filled in by its implementation.
+#include "platform/file_ops.h"
+
+#include "platform/host_names.h"
+#include "platform/windows_path.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace platform {
+namespace {
+
+struct FdGuard {
+    int fd = -1;
+    ~FdGuard() {
+        if (fd >= 0)
+            close(fd);
+    }
+};
+
+std::optional<struct stat> statOf(const DriveTable& drives, std::string_view windowsPath,
+                                  bool followLink) {
+    const auto host = resolveWindowsPath(drives, windowsPath);
+    struct stat st;
+    if (!host || (followLink ? stat(host->c_str(), &st) : lstat(host->c_str(), &st)) != 0)
+        return std::nullopt;
+    return st;
+}
+
+std::error_code lastError() {
+    return {errno, std::generic_category()};
+}
+
+} // namespace
+
+bool fileExists(const DriveTable& drives, std::string_view windowsPath) {
+    // A dangling link still exists as a file that can be listed and deleted.
+    const auto st = statOf(drives, windowsPath, false);
+    if (!st)
+        return false;
+    if (S_ISLNK(st->st_mode)) {
+        const auto target = statOf(drives, windowsPath, true);
+        return !target || !S_ISDIR(target->st_mode);
+    }
+    return !S_ISDIR(st->st_mode);
+}
+
+bool directoryExists(const DriveTable& drives, std::string_view windowsPath) {
+    const auto st = statOf(drives, windowsPath, true);
+    return st && S_ISDIR(st->st_mode);
+}
+
+std::optional<FileInfo> fileInfo(const DriveTable& drives, std::string_view windowsPath) {
+    const auto host = resolveWindowsPath(drives, windowsPath);
+    const auto st = statOf(drives, windowsPath, false);
+    if (!host || !st)
+        return std::nullopt;
+    FileInfo info;
+    info.name = host->filename().string();
+    info.size = st->st_size;
+    info.lastWrite = st->st_mtime;
+    info.isDirectory = S_ISDIR(st->st_mode);
+    info.isSymlink = S_ISLNK(st->st_mode);
+    info.readOnly = !info.isSymlink && (st->st_mode & S_IWUSR) == 0;
+    info.hidden = !info.name.empty() && info.name[0] == '.';
+    return info;
+}
+
+bool resetAttributes(const DriveTable& drives, std::string_view windowsPath) {
+    const auto host = resolveWindowsPath(drives, windowsPath);
+    struct stat st;
+    if (!host || lstat(host->c_str(), &st) != 0 || S_ISLNK(st.st_mode))
+        return false;
+    if (st.st_mode & S_IWUSR)
+        return true;
+    return fchmodat(AT_FDCWD, host->c_str(), (st.st_mode & 07777) | S_IWUSR, AT_SYMLINK_NOFOLLOW) ==
+           0;
+}
+
+std::error_code deleteFile(const DriveTable& drives, std::string_view windowsPath,
+                           std::size_t trustedPrefixLength) {
+    // The trusted part ends at a separator, and never before the drive or share itself.
+    const std::size_t rootLength = windowsRootLength(windowsPath);
+    if (rootLength == 0)
+        return std::make_error_code(std::errc::invalid_argument);
+    std::size_t trusted = std::min(trustedPrefixLength, windowsPath.size());
+    if (trusted < windowsPath.size() && windowsPath[trusted] != '\\' &&
+        windowsPath[trusted] != '/' &&
+        (trusted == 0 || (windowsPath[trusted - 1] != '\\' && windowsPath[trusted - 1] != '/'))) {
+        const std::size_t separator = windowsPath.find_last_of("\\/", trusted);
+        trusted = separator == std::string_view::npos ? 0 : separator;
+    }
+    trusted = std::max(trusted, rootLength);
+
+    const std::vector<std::string> below = splitWindowsPath(windowsPath.substr(trusted));
+    if (below.empty())
+        return std::make_error_code(std::errc::invalid_argument);
+    for (const std::string& component : below) {
+        // Below the trusted directory a path may only go down.
+        if (component == "." || component == "..")
+            return std::make_error_code(std::errc::invalid_argument);
+    }
+
+    const auto start = resolveWindowsPath(drives, windowsPath.substr(0, trusted));
+    if (!start)
+        return std::make_error_code(std::errc::no_such_file_or_directory);
+    FdGuard dir{open(start->c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
+    if (dir.fd < 0)
+        return lastError();
+
+    for (std::size_t i = 0; i + 1 < below.size(); ++i) {
+        const auto name = findEntryName(dir.fd, below[i]);
+        if (!name)
+            return std::make_error_code(std::errc::no_such_file_or_directory);
+        // O_NOFOLLOW: a directory swapped for a link cannot lead the deletion elsewhere.
+        FdGuard next{
+            openat(dir.fd, name->c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC)};
+        if (next.fd < 0)
+            return lastError();
+        std::swap(dir.fd, next.fd);
+    }
+
+    const auto name = findEntryName(dir.fd, below.back());
+    if (!name)
+        return std::make_error_code(std::errc::no_such_file_or_directory);
+    struct stat st;
+    if (fstatat(dir.fd, name->c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return lastError();
+    if (S_ISDIR(st.st_mode))
+        return std::make_error_code(std::errc::is_a_directory);
+    if (!S_ISREG(st.st_mode) && !S_ISLNK(st.st_mode))
+        return std::make_error_code(std::errc::operation_not_permitted);
+    // Read-only files are not deleted, as on Windows (root could otherwise remove them).
+    if (S_ISREG(st.st_mode) && (st.st_mode & S_IWUSR) == 0)
+        return std::make_error_code(std::errc::permission_denied);
+    if (unlinkat(dir.fd, name->c_str(), 0) != 0)
+        return lastError();
+    return {};
+}
+
+} // namespace platform
