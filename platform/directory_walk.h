@@ -36,15 +36,14 @@ public:
     // point at a directory); sockets, FIFOs and devices are never reported.
     virtual WalkControl file(const std::string& windowsBase, const WalkEntry& entry) = 0;
     // Asked before each subdirectory is descended (only when recursing).
-    virtual WalkControl beforeSubdirectory(const std::string& windowsBase, std::string_view name)
-    {
+    virtual WalkControl beforeSubdirectory(const std::string& windowsBase, std::string_view name) {
         (void)windowsBase;
         (void)name;
         return WalkControl::Continue;
     }
-    // A subdirectory's walk has finished.
-    virtual void afterSubdirectory(const std::string& windowsBase, std::string_view name)
-    {
+    // A subdirectory's walk has finished; also called when it could not be entered (gone,
+    // replaced by a link, unreadable, another mount), so every beforeSubdirectory has its pair.
+    virtual void afterSubdirectory(const std::string& windowsBase, std::string_view name) {
         (void)windowsBase;
         (void)name;
     }
