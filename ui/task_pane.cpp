@@ -10,6 +10,7 @@
 #include <QPainterPath>
 #include <QToolTip>
 #include <QVariantAnimation>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -272,7 +273,7 @@ void TaskPane::relayout() {
     if (updateLocks_ > 0)
         return;
     const int oldHeight = contentHeight();
-    int y = kTop;
+    int y = kTop - scroll_;
     const int width = std::max(0, this->width() - 2 * kMargin);
     for (Group& g : groups_) {
         g.header = QRect(kMargin, y, width, kHeaderHeight);
@@ -288,6 +289,18 @@ void TaskPane::relayout() {
         g.body = QRect(kMargin, y, width, shown);
         y += shown + kGroupGap;
     }
+    // Folding a group or growing the pane may leave nothing to scroll to: move back down.
+    const int maxScroll = std::max(0, contentHeight() - height());
+    if (scroll_ > maxScroll) {
+        const int shift = scroll_ - maxScroll;
+        scroll_ = maxScroll;
+        for (Group& g : groups_) {
+            g.header.translate(0, shift);
+            g.body.translate(0, shift);
+            for (Item& item : g.items)
+                item.row.translate(0, shift);
+        }
+    }
     if (contentHeight() != oldHeight)
         updateGeometry();
 }
@@ -296,7 +309,7 @@ int TaskPane::contentHeight() const {
     if (groups_.empty())
         return kTop;
     const QRect& last = groups_.back().body;
-    return last.top() + last.height() + kTop;
+    return last.top() + last.height() + kTop + scroll_;
 }
 
 QSize TaskPane::sizeHint() const {
@@ -373,6 +386,18 @@ void TaskPane::mouseReleaseEvent(QMouseEvent* event) {
 void TaskPane::leaveEvent(QEvent* event) {
     setHot({});
     QWidget::leaveEvent(event);
+}
+
+void TaskPane::wheelEvent(QWheelEvent* event) {
+    const int maxScroll = std::max(0, contentHeight() - height());
+    const int scroll =
+        std::clamp(scroll_ - event->angleDelta().y() * kItemHeight / 40, 0, maxScroll);
+    if (scroll == scroll_)
+        return QWidget::wheelEvent(event);
+    scroll_ = scroll;
+    relayout();
+    setHot(hitTest(event->position().toPoint()));
+    update();
 }
 
 bool TaskPane::event(QEvent* event) {

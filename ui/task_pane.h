@@ -96,6 +96,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -151,6 +152,7 @@ private:
     std::vector<Group> groups_;
     int updateLocks_ = 0;
     int animationMs_ = 160;
+    int scroll_ = 0; // pixels scrolled down when the groups are taller than the pane
     Hit hot_;
     Hit pressed_;
 };

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -226,6 +227,27 @@ TEST_F(TaskPaneTest, ProgressItemKeepsItsRangeAndClampsThePosition) {
                                shot.pixelColor(x, y) == pane.scheme().bodyBorder))
         ++x;
     EXPECT_EQ(shot.pixelColor(x, y).rgb(), pane.palette().color(QPalette::Shadow).rgb());
+}
+
+TEST_F(TaskPaneTest, PaneShorterThanItsGroupsScrollsWithTheWheelAndClicksFollow) {
+    pane.show(); // a hidden widget gets its resize events only when shown
+    pane.resize(TaskPane::kDockWidth, 200);
+    const QRect before = pane.itemRect(3, 0);
+    for (int turn = 0; turn < 20; ++turn) {
+        QWheelEvent wheel(QPointF(50, 50), QPointF(50, 50), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&pane, &wheel);
+    }
+    const QRect after = pane.itemRect(3, 0);
+    EXPECT_LT(after.bottom(), pane.height()) << "scrolled to the last item";
+    EXPECT_GT(after.bottom(), pane.height() - 40) << "and no further";
+    EXPECT_EQ(after.size(), before.size());
+    mouseClick(after.center());
+    EXPECT_EQ(clicked, std::vector<int>{10});
+
+    // Once everything fits again, the groups return to the top.
+    pane.resize(pane.sizeHint());
+    EXPECT_EQ(pane.itemRect(3, 0), before);
 }
 
 TEST_F(TaskPaneTest, VisiblePaneFoldsAtOnceForHitTestingWhileItAnimates) {
