@@ -2,8 +2,7 @@
 #include "cleaner/shell/windows.h"
 #include "ui/application.h"
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     ui::Application app(argc, argv);
     ui::setApplicationTitle(QStringLiteral("Brudex 2.6"));
     ZelvikWindows windows(platform::DriveTable::load());

@@ -10,46 +10,39 @@ namespace ui {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
 
-bool Application::notify(QObject* receiver, QEvent* event)
-{
+bool Application::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& error) {
         showError(error);
     } catch (...) {
-        dialogs().messageBox(QStringLiteral("Nieznany błąd."), applicationTitle(),
-                             Buttons::Ok, Severity::Error);
+        dialogs().messageBox(QStringLiteral("Nieznany błąd."), applicationTitle(), Buttons::Ok,
+                             Severity::Error);
     }
     return false;
 }
 
 namespace {
-QString& title()
-{
+QString& title() {
     static QString text;
     return text;
 }
 } // namespace
 
-QString applicationTitle()
-{
+QString applicationTitle() {
     return title();
 }
 
-void setApplicationTitle(const QString& text)
-{
+void setApplicationTitle(const QString& text) {
     title() = text;
 }
 
-QString errorText(const std::exception& error)
-{
+QString errorText(const std::exception& error) {
     return QString::fromUtf8(error.what());
 }
 
-void showError(const std::exception& error)
-{
-    dialogs().messageBox(errorText(error), applicationTitle(), Buttons::Ok,
-                         Severity::Error);
+void showError(const std::exception& error) {
+    dialogs().messageBox(errorText(error), applicationTitle(), Buttons::Ok, Severity::Error);
 }
 
 } // namespace ui

@@ -9,8 +9,7 @@
 namespace ui {
 namespace {
 
-QMessageBox::Icon iconFor(Severity severity)
-{
+QMessageBox::Icon iconFor(Severity severity) {
     switch (severity) {
     case Severity::Information:
         return QMessageBox::Information;
@@ -26,8 +25,7 @@ QMessageBox::Icon iconFor(Severity severity)
     return QMessageBox::NoIcon;
 }
 
-QMessageBox::StandardButtons buttonsFor(Buttons buttons)
-{
+QMessageBox::StandardButtons buttonsFor(Buttons buttons) {
     switch (buttons) {
     case Buttons::YesNo:
         return QMessageBox::Yes | QMessageBox::No;
@@ -41,8 +39,7 @@ QMessageBox::StandardButtons buttonsFor(Buttons buttons)
     return QMessageBox::Ok;
 }
 
-Answer answerFor(int button)
-{
+Answer answerFor(int button) {
     switch (button) {
     case QMessageBox::Yes:
         return Answer::Yes;
@@ -57,24 +54,21 @@ Answer answerFor(int button)
 
 class QtDialogs : public Dialogs {
 public:
-    void showMessage(const QString& text) override
-    {
-        QMessageBox box(QMessageBox::NoIcon, applicationTitle(), text,
-                        QMessageBox::Ok, QApplication::activeWindow());
+    void showMessage(const QString& text) override {
+        QMessageBox box(QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::Ok,
+                        QApplication::activeWindow());
         box.exec();
     }
 
     Answer messageBox(const QString& text, const QString& caption, Buttons buttons,
-                      Severity severity) override
-    {
+                      Severity severity) override {
         QMessageBox box(iconFor(severity), caption, text, buttonsFor(buttons),
                         QApplication::activeWindow());
         return answerFor(box.exec());
     }
 
     std::optional<QString> inputBox(const QString& caption, const QString& prompt,
-                                    const QString& initial) override
-    {
+                                    const QString& initial) override {
         bool ok = false;
         const QString text = QInputDialog::getText(QApplication::activeWindow(), caption, prompt,
                                                    QLineEdit::Normal, initial, &ok);
@@ -88,43 +82,36 @@ Dialogs* current = nullptr;
 
 } // namespace
 
-Dialogs& dialogs()
-{
+Dialogs& dialogs() {
     static QtDialogs real;
     return current ? *current : real;
 }
 
-void setDialogs(Dialogs* replacement)
-{
+void setDialogs(Dialogs* replacement) {
     current = replacement;
 }
 
-ScriptedDialogs::ScriptedDialogs()
-{
+ScriptedDialogs::ScriptedDialogs() {
     setDialogs(this);
 }
 
-ScriptedDialogs::~ScriptedDialogs()
-{
+ScriptedDialogs::~ScriptedDialogs() {
     setDialogs(nullptr);
 }
 
-void ScriptedDialogs::showMessage(const QString& text)
-{
+void ScriptedDialogs::showMessage(const QString& text) {
     shown << text;
     if (onShow)
         onShow(text);
 }
 
-Answer ScriptedDialogs::messageBox(const QString& text, const QString&, Buttons, Severity)
-{
+Answer ScriptedDialogs::messageBox(const QString& text, const QString&, Buttons, Severity) {
     showMessage(text);
     return nextAnswer;
 }
 
 std::optional<QString> ScriptedDialogs::inputBox(const QString&, const QString& prompt,
-                                                 const QString&)
-{
+                                                 const QString&) {
     showMessage(prompt);
     return nextInput;
 }

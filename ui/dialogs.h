@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -44,9 +45,9 @@ public:
     std::optional<QString> inputBox(const QString& caption, const QString& prompt,
                                     const QString& initial) override;
 
-    QStringList shown;                       // every text shown, in order
-    Answer nextAnswer = Answer::Yes;         // answer of every messageBox
-    std::optional<QString> nextInput;        // answer of every inputBox
+    QStringList shown;                          // every text shown, in order
+    Answer nextAnswer = Answer::Yes;            // answer of every messageBox
+    std::optional<QString> nextInput;           // answer of every inputBox
     std::function<void(const QString&)> onShow; // called with each text shown
 };
 

@@ -4,22 +4,19 @@
 
 namespace ui {
 namespace {
-std::function<void()>& pumpHook()
-{
+std::function<void()>& pumpHook() {
     static std::function<void()> hook;
     return hook;
 }
 } // namespace
 
-void pumpMessages()
-{
+void pumpMessages() {
     QCoreApplication::processEvents();
     if (auto& hook = pumpHook())
         hook();
 }
 
-void setPumpHook(std::function<void()> hook)
-{
+void setPumpHook(std::function<void()> hook) {
     pumpHook() = std::move(hook);
 }
 

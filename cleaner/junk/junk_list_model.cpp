@@ -6,18 +6,15 @@ const char* const kHeaders[] = {"W katalogu", "Plik", "Zmodyfikowany", "Rozmiar"
 
 JunkListModel::JunkListModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-int JunkListModel::rowCount(const QModelIndex& parent) const
-{
+int JunkListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(shown_);
 }
 
-int JunkListModel::columnCount(const QModelIndex& parent) const
-{
+int JunkListModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : 4;
 }
 
-QVariant JunkListModel::data(const QModelIndex& index, int role) const
-{
+QVariant JunkListModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid() ||
         static_cast<std::size_t>(index.row()) >= shown_)
         return {};
@@ -36,20 +33,17 @@ QVariant JunkListModel::data(const QModelIndex& index, int role) const
     }
 }
 
-QVariant JunkListModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
+QVariant JunkListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section > 3)
         return {};
     return QString::fromUtf8(kHeaders[section]);
 }
 
-void JunkListModel::append(const cleaner::JunkRow& row)
-{
+void JunkListModel::append(const cleaner::JunkRow& row) {
     rows_.push_back(row);
 }
 
-void JunkListModel::flush()
-{
+void JunkListModel::flush() {
     if (shown_ == rows_.size())
         return;
     beginInsertRows({}, static_cast<int>(shown_), static_cast<int>(rows_.size()) - 1);
@@ -57,8 +51,7 @@ void JunkListModel::flush()
     endInsertRows();
 }
 
-void JunkListModel::clear()
-{
+void JunkListModel::clear() {
     beginResetModel();
     rows_.clear();
     rows_.shrink_to_fit();
@@ -66,8 +59,7 @@ void JunkListModel::clear()
     endResetModel();
 }
 
-void JunkListModel::removeRowAt(std::size_t row)
-{
+void JunkListModel::removeRowAt(std::size_t row) {
     if (row >= rows_.size())
         return;
     flush();

@@ -13,18 +13,14 @@ class JunkWalkVisitor : public platform::WalkVisitor {
 public:
     JunkWalkVisitor(JunkSearch& search, const std::string& mask, std::uint32_t trustedPrefix,
                     JunkSearchSink& sink)
-        : search_(search), mask_(mask), trustedPrefix_(trustedPrefix), sink_(sink)
-    {
-    }
+        : search_(search), mask_(mask), trustedPrefix_(trustedPrefix), sink_(sink) {}
 
-    WalkControl enterDirectory(const std::string&) override
-    {
+    WalkControl enterDirectory(const std::string&) override {
         sink_.pump();
         return WalkControl::Continue;
     }
 
-    WalkControl file(const std::string& base, const platform::WalkEntry& entry) override
-    {
+    WalkControl file(const std::string& base, const platform::WalkEntry& entry) override {
         if (!mask_.matches(entry.name()))
             return WalkControl::Continue;
         sink_.pump();
@@ -46,20 +42,17 @@ public:
         return WalkControl::Continue;
     }
 
-    WalkControl beforeSubdirectory(const std::string&, std::string_view) override
-    {
+    WalkControl beforeSubdirectory(const std::string&, std::string_view) override {
         return sink_.stopRequested() ? WalkControl::Stop : WalkControl::Continue;
     }
 
-    void afterSubdirectory(const std::string& base, std::string_view name) override
-    {
+    void afterSubdirectory(const std::string& base, std::string_view name) override {
         scanningText_.assign("Skanowanie: ").append(base).append(name);
         sink_.scanning(scanningText_);
     }
 
 private:
-    void record(const std::string& base, const platform::WalkEntry& entry)
-    {
+    void record(const std::string& base, const platform::WalkEntry& entry) {
         platform::FileInfo info;
         if (!entry.info(info))
             return; // vanished since it was listed by the directory
@@ -83,8 +76,7 @@ private:
     std::string scanningText_;
 };
 
-void JunkSearch::reset()
-{
+void JunkSearch::reset() {
     fileCounter_ = 1;
     currentKilobytes_ = 0;
     totalKilobytes_ = 0;
@@ -92,8 +84,7 @@ void JunkSearch::reset()
 }
 
 void JunkSearch::fileSearch(const std::string& directory, const std::string& mask, bool recurse,
-                            JunkSearchSink& sink)
-{
+                            JunkSearchSink& sink) {
     std::string base = directory;
     if (base.empty() || base.back() != '\\')
         base += '\\';
@@ -102,13 +93,11 @@ void JunkSearch::fileSearch(const std::string& directory, const std::string& mas
         sink.pump();
 }
 
-std::string Czy_jeden_znak(const std::string& text)
-{
+std::string Czy_jeden_znak(const std::string& text) {
     return common::characterCount(text) == 1 ? "0" + text : text;
 }
 
-void SearchClock::tick()
-{
+void SearchClock::tick() {
     if (seconds == 59) {
         seconds = 0;
         ++minutes;
@@ -121,8 +110,7 @@ void SearchClock::tick()
     }
 }
 
-std::string SearchClock::text() const
-{
+std::string SearchClock::text() const {
     return Czy_jeden_znak(std::to_string(hours)) + ":" + Czy_jeden_znak(std::to_string(minutes)) +
            ":" + Czy_jeden_znak(std::to_string(seconds));
 }

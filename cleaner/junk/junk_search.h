@@ -13,7 +13,7 @@ namespace cleaner {
 struct JunkRow {
     std::string directory; // with trailing backslash
     std::string name;
-    std::string date;      // last write, short date
+    std::string date; // last write, short date
     std::int64_t kilobytes = 0;
 };
 

@@ -26,8 +26,7 @@ public:
     bool stopRequested() override { return window_.stopFlag_; }
     bool ignoreIndexDat() override { return window_.indeks->isChecked(); }
     void record(const cleaner::JunkRow& row) override { window_.junkModel_->append(row); }
-    void scanning(const std::string& text) override
-    {
+    void scanning(const std::string& text) override {
         window_.pendingPanel3_ = QString::fromStdString(text);
         window_.panel3Pending_ = true;
     }
@@ -36,8 +35,7 @@ private:
     TForm1& window_;
 };
 
-void TForm1::flushWalkDisplay()
-{
+void TForm1::flushWalkDisplay() {
     junkModel_->flush();
     if (panel3Pending_) {
         Panel3->setText(pendingPanel3_);
@@ -45,21 +43,18 @@ void TForm1::flushWalkDisplay()
     }
 }
 
-void TForm1::setLabel1(const QString& text)
-{
+void TForm1::setLabel1(const QString& text) {
     Label1->setText(text);
     Label1->repaint();
 }
 
-void TForm1::setPanel3(const QString& text)
-{
+void TForm1::setPanel3(const QString& text) {
     panel3Pending_ = false;
     Panel3->setText(text);
     Panel3->repaint();
 }
 
-void TForm1::Skaner_smieci()
-{
+void TForm1::Skaner_smieci() {
     ui::pumpMessages();
     Ukryj_XP();
     SpeedButton1->setEnabled(true);
@@ -145,21 +140,18 @@ void TForm1::Skaner_smieci()
     setPaneCaption(1, 0, QString());
 }
 
-void TForm1::FileSearch(const std::string& directory, const std::string& mask, bool recurse)
-{
+void TForm1::FileSearch(const std::string& directory, const std::string& mask, bool recurse) {
     WalkSink sink(*this);
     search_.fileSearch(directory, mask, recurse, sink);
 }
 
-void TForm1::Timer1Timer()
-{
+void TForm1::Timer1Timer() {
     clock_.tick();
     czas2->setText(QString::fromStdString(clock_.text()));
     czas2->repaint();
 }
 
-void TForm1::setTrayPicture(const char* iconFile)
-{
+void TForm1::setTrayPicture(const char* iconFile) {
     if (common::dataFileExists(iconFile))
         Ikona1->setIcon(QIcon(QString::fromStdString(common::dataFile(iconFile).string())));
 }

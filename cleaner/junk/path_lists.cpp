@@ -2,8 +2,7 @@
 
 namespace cleaner {
 
-int PathLists::listForCounter(std::int32_t fileCounter)
-{
+int PathLists::listForCounter(std::int32_t fileCounter) {
     if (fileCounter <= 32735)
         return 1;
     if (fileCounter <= 65469)
@@ -13,28 +12,24 @@ int PathLists::listForCounter(std::int32_t fileCounter)
     return 4;
 }
 
-void PathLists::clear()
-{
+void PathLists::clear() {
     for (auto& list : lists_)
         list.clear();
 }
 
-void PathLists::add(std::int32_t fileCounter, QueuedPath entry)
-{
+void PathLists::add(std::int32_t fileCounter, QueuedPath entry) {
     active_ = listForCounter(fileCounter);
     lists_[active_ - 1].push_back(std::move(entry));
 }
 
-std::size_t PathLists::totalSize() const
-{
+std::size_t PathLists::totalSize() const {
     std::size_t total = 0;
     for (const auto& list : lists_)
         total += list.size();
     return total;
 }
 
-const QueuedPath* PathLists::atRow(std::size_t row) const
-{
+const QueuedPath* PathLists::atRow(std::size_t row) const {
     for (const auto& list : lists_) {
         if (row < list.size())
             return &list[row];
@@ -43,8 +38,7 @@ const QueuedPath* PathLists::atRow(std::size_t row) const
     return nullptr;
 }
 
-bool PathLists::removeRow(std::size_t row)
-{
+bool PathLists::removeRow(std::size_t row) {
     for (auto& list : lists_) {
         if (row < list.size()) {
             list.erase(list.begin() + static_cast<std::ptrdiff_t>(row));

@@ -11,8 +11,8 @@
 namespace cleaner {
 
 struct QueuedPath {
-    std::string path;                 // full Windows path
-    std::uint32_t trustedPrefix = 0;  // bytes of path naming the walked location's directory
+    std::string path;                // full Windows path
+    std::uint32_t trustedPrefix = 0; // bytes of path naming the walked location's directory
 };
 
 class PathLists {

@@ -10,8 +10,7 @@
 
 using cleaner::SystemFamily;
 
-void TForm1::System_op()
-{
+void TForm1::System_op() {
     const auto detected =
         cleaner::detectSystem(platform::windowsVersion(drives_), platform::kernelVersion());
     if (detected.family) {
@@ -23,26 +22,24 @@ void TForm1::System_op()
     usr->setText(QString::fromStdString(cleaner::userNameField(name)));
 }
 
-void TForm1::appendLocations(const std::vector<cleaner::Location>& locations)
-{
+void TForm1::appendLocations(const std::vector<cleaner::Location>& locations) {
     for (const auto& location : locations) {
         lista->addItem(QString::fromStdString(location.directory));
         lista2->addItem(QString::fromStdString(location.mask));
     }
 }
 
-std::vector<cleaner::Location> TForm1::locations() const
-{
+std::vector<cleaner::Location> TForm1::locations() const {
     std::vector<cleaner::Location> result;
     const int count = std::min(lista->count(), lista2->count());
     result.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i)
-        result.push_back({lista->item(i)->text().toStdString(), lista2->item(i)->text().toStdString()});
+        result.push_back(
+            {lista->item(i)->text().toStdString(), lista2->item(i)->text().toStdString()});
     return result;
 }
 
-void TForm1::loadList(SystemFamily family)
-{
+void TForm1::loadList(SystemFamily family) {
     const std::string file = cleaner::listFileName(family);
     if (file.empty())
         return;
@@ -58,8 +55,7 @@ void TForm1::loadList(SystemFamily family)
     }
 }
 
-void TForm1::saveList(SystemFamily family)
-{
+void TForm1::saveList(SystemFamily family) {
     const std::string file = cleaner::listFileName(family);
     if (file.empty())
         return;
@@ -70,11 +66,27 @@ void TForm1::saveList(SystemFamily family)
     }
 }
 
-void TForm1::Odczyt_listy() { loadList(SystemFamily::Win9x); }
-void TForm1::Odczyt_listy_XP() { loadList(SystemFamily::WinXP); }
-void TForm1::Odczyt_listy_NT() { loadList(SystemFamily::WinNT); }
-void TForm1::Zapisz_liste() { saveList(SystemFamily::Win9x); }
-void TForm1::Zapisz_liste_XP() { saveList(SystemFamily::WinXP); }
-void TForm1::Zapisz_liste_NT() { saveList(SystemFamily::WinNT); }
-void TForm1::loadFamilyList() { loadList(family_); }
-void TForm1::saveFamilyList() { saveList(family_); }
+void TForm1::Odczyt_listy() {
+    loadList(SystemFamily::Win9x);
+}
+void TForm1::Odczyt_listy_XP() {
+    loadList(SystemFamily::WinXP);
+}
+void TForm1::Odczyt_listy_NT() {
+    loadList(SystemFamily::WinNT);
+}
+void TForm1::Zapisz_liste() {
+    saveList(SystemFamily::Win9x);
+}
+void TForm1::Zapisz_liste_XP() {
+    saveList(SystemFamily::WinXP);
+}
+void TForm1::Zapisz_liste_NT() {
+    saveList(SystemFamily::WinNT);
+}
+void TForm1::loadFamilyList() {
+    loadList(family_);
+}
+void TForm1::saveFamilyList() {
+    saveList(family_);
+}

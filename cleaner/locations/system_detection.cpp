@@ -7,8 +7,7 @@
 namespace cleaner {
 namespace {
 
-std::string versionLabel(const char* bracket, int major, int minor, int build)
-{
+std::string versionLabel(const char* bracket, int major, int minor, int build) {
     char text[160];
     std::snprintf(text, sizeof text, "Twój system operacyjny: %s %d.%d (Wersja: %d)", bracket,
                   major, minor, build);
@@ -18,8 +17,7 @@ std::string versionLabel(const char* bracket, int major, int minor, int build)
 } // namespace
 
 DetectedSystem detectSystem(const std::optional<platform::OsVersion>& windows,
-                            const platform::KernelVersion& kernel)
-{
+                            const platform::KernelVersion& kernel) {
     if (!windows)
         return {SystemFamily::WinXP,
                 versionLabel("[Linux]", kernel.major, kernel.minor, kernel.patch)};
@@ -41,8 +39,7 @@ DetectedSystem detectSystem(const std::optional<platform::OsVersion>& windows,
     }
 }
 
-std::string userNameField(const std::string& loginName)
-{
+std::string userNameField(const std::string& loginName) {
     if (common::equalsIgnoreAsciiCase(loginName, "TProgressBar"))
         return kAdministratorMarker;
     return loginName;

@@ -38,8 +38,7 @@ namespace {
 constexpr const char* kWindowCaption = "[Zelvik] BRUDEX 2.6";
 constexpr const char* kApplicationTitle = "Brudex 2.6";
 
-QLabel* makePanelLabel(const QString& text, QWidget* parent)
-{
+QLabel* makePanelLabel(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     return label;
@@ -48,8 +47,7 @@ QLabel* makePanelLabel(const QString& text, QWidget* parent)
 } // namespace
 
 TForm1::TForm1(platform::DriveTable drives, QWidget* parent)
-    : QMainWindow(parent), drives_(std::move(drives)), search_(drives_)
-{
+    : QMainWindow(parent), drives_(std::move(drives)), search_(drives_) {
     setWindowTitle(QString::fromUtf8(kWindowCaption));
     resize(774, 525);
     buildPages();
@@ -79,8 +77,7 @@ TForm1::TForm1(platform::DriveTable drives, QWidget* parent)
 
 TForm1::~TForm1() = default;
 
-void TForm1::buildPages()
-{
+void TForm1::buildPages() {
     auto* central = new QWidget(this);
     auto* layout = new QHBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -89,8 +86,8 @@ void TForm1::buildPages()
     layout->addWidget(pages, 1);
     setCentralWidget(central);
 
-    const char* captions[] = {"Brudex",      "Podgląd śmietnika", "Ustawienia",
-                              "Nie usunięto", "O programie",      "Opis typów"};
+    const char* captions[] = {"Brudex",       "Podgląd śmietnika", "Ustawienia",
+                              "Nie usunięto", "O programie",       "Opis typów"};
     const char* names[] = {"czysc", "podglad2", "ustawienia2", "bledy", "o_programie", "Opis"};
     for (int i = 0; i < 6; ++i) {
         auto* page = new QWidget(pages);
@@ -111,8 +108,7 @@ void TForm1::buildPages()
     }
 }
 
-void TForm1::buildStatusPage(QWidget* page)
-{
+void TForm1::buildStatusPage(QWidget* page) {
     auto* layout = new QVBoxLayout(page);
     Label1 = new QLabel(QStringLiteral("Oczekiwanie..."), page);
     QFont big = Label1->font();
@@ -171,8 +167,7 @@ void TForm1::buildStatusPage(QWidget* page)
         hidden->hide();
 }
 
-void TForm1::buildJunkPage(QWidget* page)
-{
+void TForm1::buildJunkPage(QWidget* page) {
     auto* layout = new QVBoxLayout(page);
     junkModel_ = new JunkListModel(this);
     ListView1 = new QTreeView(page);
@@ -188,11 +183,10 @@ void TForm1::buildJunkPage(QWidget* page)
     layout->addWidget(ListView1);
 }
 
-void TForm1::buildSettingsPage(QWidget* page)
-{
+void TForm1::buildSettingsPage(QWidget* page) {
     auto* layout = new QVBoxLayout(page);
-    CheckBox1 = new QCheckBox(
-        QStringLiteral("Przy przeszukiwaniu śmieci, uwzględnij podkatalogi "), page);
+    CheckBox1 =
+        new QCheckBox(QStringLiteral("Przy przeszukiwaniu śmieci, uwzględnij podkatalogi "), page);
     ostatnie = new QCheckBox(QStringLiteral("Podczas oczyszczania dysku, wyczyść listę ostatnio "
                                             "używanych plików i programów"),
                              page);
@@ -226,8 +220,7 @@ void TForm1::buildSettingsPage(QWidget* page)
     layout->addLayout(lists, 1);
 }
 
-void TForm1::buildFailurePage(QWidget* page)
-{
+void TForm1::buildFailurePage(QWidget* page) {
     auto* layout = new QVBoxLayout(page);
     Panel2 = makePanelLabel(QStringLiteral("Nie udało się usunąć plików: 0"), page);
     layout->addWidget(Panel2);
@@ -240,18 +233,15 @@ void TForm1::buildFailurePage(QWidget* page)
     layout->addWidget(ListView2);
 }
 
-void TForm1::setStatusPanel(int panel, const QString& text)
-{
+void TForm1::setStatusPanel(int panel, const QString& text) {
     statusPanels[panel]->setText(text);
 }
 
-QString TForm1::statusPanel(int panel) const
-{
+QString TForm1::statusPanel(int panel) const {
     return statusPanels[panel]->text();
 }
 
-void TForm1::FormCreate()
-{
+void TForm1::FormCreate() {
     setAttribute(Qt::WA_NoSystemBackground, false);
     backgroundFlag_ = false;
     search_.paths().setActive(1);
@@ -263,15 +253,13 @@ void TForm1::FormCreate()
     Czytaj_rozmiar();
 }
 
-void TForm1::showEvent(QShowEvent* event)
-{
+void TForm1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!event->spontaneous())
         FormShow();
 }
 
-void TForm1::FormShow()
-{
+void TForm1::FormShow() {
     if (backgroundFlag_ || shownOnce_)
         return;
     shownOnce_ = true;
@@ -287,14 +275,12 @@ void TForm1::FormShow()
     setPaneCaption(1, 0, QString());
 }
 
-void TForm1::applyStoredOption(QCheckBox* box, std::optional<bool> stored)
-{
+void TForm1::applyStoredOption(QCheckBox* box, std::optional<bool> stored) {
     if (stored)
         box->setChecked(*stored);
 }
 
-void TForm1::Odczyt_konf()
-{
+void TForm1::Odczyt_konf() {
     const auto stored = cleaner::readOptions();
     if (!stored)
         return;
@@ -303,8 +289,7 @@ void TForm1::Odczyt_konf()
         applyStoredOption(boxes[i], (*stored)[i]);
 }
 
-void TForm1::FormActivate()
-{
+void TForm1::FormActivate() {
     Odczyt_konf();
     if (windows_ && windows_->Form3->isVisible())
         windows_->Form3->close();
@@ -313,28 +298,24 @@ void TForm1::FormActivate()
     // windows exist.
 }
 
-void TForm1::konf1Click()
-{
-    cleaner::saveOptions({CheckBox1->isChecked(), ostatnie->isChecked(), indeks->isChecked(),
-                          raport2->isChecked()});
+void TForm1::konf1Click() {
+    cleaner::saveOptions(
+        {CheckBox1->isChecked(), ostatnie->isChecked(), indeks->isChecked(), raport2->isChecked()});
     konf1->setEnabled(false);
 }
 
-void TForm1::zapisz_date()
-{
+void TForm1::zapisz_date() {
     cleaner::recordCleaning(common::now());
 }
 
-void TForm1::Czytaj_rozmiar()
-{
+void TForm1::Czytaj_rozmiar() {
     if (cleaner::readWindowMaximized())
         setWindowState(windowState() | Qt::WindowMaximized);
     else
         setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized));
 }
 
-void TForm1::Zapisz_rozmiar()
-{
+void TForm1::Zapisz_rozmiar() {
     try {
         cleaner::saveWindowState(isMaximized() || isMinimized());
     } catch (const std::exception&) {
@@ -344,14 +325,12 @@ void TForm1::Zapisz_rozmiar()
     }
 }
 
-void TForm1::Zamknij1Click()
-{
+void TForm1::Zamknij1Click() {
     Zapisz_rozmiar();
     QApplication::exit(0);
 }
 
-void TForm1::closeEvent(QCloseEvent* event)
-{
+void TForm1::closeEvent(QCloseEvent* event) {
     Zapisz_rozmiar();
     event->accept();
     QApplication::exit(0);

@@ -162,7 +162,7 @@ private:
     cleaner::JunkSearch search_;
     JunkListModel* junkModel_ = nullptr;
     cleaner::SearchClock clock_;
-    QTimer displayTimer_;       // flushes a walk's rows and texts at display rate
+    QTimer displayTimer_; // flushes a walk's rows and texts at display rate
     QString pendingPanel3_;
     bool panel3Pending_ = false;
     bool stopFlag_ = false;

@@ -2,13 +2,14 @@
 #include "cleaner/junk/junk_list_model.h"
 #include "cleaner/shell/main_window.h"
 #include "common/install_dir.h"
-#include "ui/icons.h"
 #include "ui/application.h"
+#include "ui/icons.h"
 #include "ui/message_pump.h"
 #include "ui/task_pane.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -45,8 +46,7 @@ const PaneItem kOptionItems[] = {
     {"W tle", "Pracuj w tle (ukryj)", 18, 11},
 };
 
-void addItems(ui::TaskPane& pane, int group, const PaneItem* items, std::size_t count)
-{
+void addItems(ui::TaskPane& pane, int group, const PaneItem* items, std::size_t count) {
     for (std::size_t i = 0; i < count; ++i)
         pane.addItem(group, QString::fromUtf8(items[i].caption), QString::fromUtf8(items[i].hint),
                      items[i].icon, items[i].tag);
@@ -54,8 +54,7 @@ void addItems(ui::TaskPane& pane, int group, const PaneItem* items, std::size_t 
 
 } // namespace
 
-void TForm1::Styl_XP()
-{
+void TForm1::Styl_XP() {
     taskPane = new ui::TaskPane(centralWidget());
     taskPane->beginUpdate();
     taskPane->setIcons(&ui::icons16(), &ui::icons32());
@@ -80,20 +79,17 @@ void TForm1::Styl_XP()
     setPaneCaption(kCleanGroup, 1, QString());
 }
 
-void TForm1::setPaneCaption(int group, int item, const QString& caption)
-{
+void TForm1::setPaneCaption(int group, int item, const QString& caption) {
     if (taskPane)
         taskPane->setItemCaption(group, item, caption);
 }
 
-void TForm1::setPaneProgress(int position)
-{
+void TForm1::setPaneProgress(int position) {
     if (taskPane)
         taskPane->setProgressPosition(kStatusGroup, 1, position);
 }
 
-void TForm1::ItemClick(int tag)
-{
+void TForm1::ItemClick(int tag) {
     switch (tag) {
     case 0:
         Skaner_smieci();
@@ -124,8 +120,7 @@ void TForm1::ItemClick(int tag)
     }
 }
 
-void TForm1::Ukryj_XP()
-{
+void TForm1::Ukryj_XP() {
     setPaneCaption(kCleanGroup, 0, QString());
     setPaneCaption(kCleanGroup, 1, QString());
     ui::pumpMessages();
@@ -133,8 +128,7 @@ void TForm1::Ukryj_XP()
     setPaneCaption(kStatusGroup, 0, QStringLiteral("ZATRZYMAJ"));
 }
 
-void TForm1::Pokaz_XP()
-{
+void TForm1::Pokaz_XP() {
     Timer1->stop();
     setPaneCaption(kCleanGroup, 0, QStringLiteral("Szukaj śmieci"));
     setPaneCaption(kCleanGroup, 1, QStringLiteral("Oczyść śmietnik"));
@@ -159,8 +153,7 @@ void TForm1::Pokaz_XP()
     setPanel3(QStringLiteral("Operacja zatrzymania..."));
 }
 
-void TForm1::SpeedButton1Click()
-{
+void TForm1::SpeedButton1Click() {
     Timer1->stop();
     ui::pumpMessages();
     setPaneCaption(kCleanGroup, 0, QStringLiteral("Szukaj smieci"));
@@ -188,14 +181,12 @@ void TForm1::SpeedButton1Click()
     SpeedButton1->setEnabled(false);
 }
 
-void TForm1::Wyszukaj1Click()
-{
+void TForm1::Wyszukaj1Click() {
     SpeedButton1->setEnabled(true);
     Skaner_smieci();
 }
 
-void TForm1::buildMenu()
-{
+void TForm1::buildMenu() {
     const auto& icons = ui::icons16();
     auto entry = [&](QMenu* menu, const char* caption, int icon) {
         QAction* action = menu->addAction(QString::fromUtf8(caption));
@@ -255,8 +246,7 @@ void TForm1::buildMenu()
     later(help, "Pomoc", 8);
 }
 
-void TForm1::buildTray()
-{
+void TForm1::buildTray() {
     Ikona1 = new QSystemTrayIcon(this);
     Ikona1->setIcon(ui::icons16().icon(27));
     Ikona1->setToolTip(QStringLiteral("[Zelvik] Brudex"));

@@ -8,8 +8,7 @@
 #include <QVBoxLayout>
 
 TForm3::TForm3(QWidget* parent)
-    : QWidget(parent, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool)
-{
+    : QWidget(parent, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool) {
     setFixedSize(342, 82);
     auto* panel = new QFrame(this);
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -37,8 +36,7 @@ TForm3::TForm3(QWidget* parent)
     layout->addLayout(names);
 }
 
-void TForm3::showNow()
-{
+void TForm3::showNow() {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     show();

@@ -14,8 +14,7 @@ constexpr const char* kOptionsFile = "ust.dat";
 constexpr const char* kCleaningFile = "data.dat";
 constexpr const char* kWindowStateFile = "Rozmiar.dat";
 
-std::optional<long long> wholeNumber(const std::string& line)
-{
+std::optional<long long> wholeNumber(const std::string& line) {
     // Leading and trailing blanks are tolerated, as a number conversion of the line would.
     const auto first = line.find_first_not_of(" \t");
     const auto last = line.find_last_not_of(" \t");
@@ -34,8 +33,7 @@ std::optional<long long> wholeNumber(const std::string& line)
 
 } // namespace
 
-std::optional<StoredOptions> readOptions()
-{
+std::optional<StoredOptions> readOptions() {
     const auto file = common::dataFile(kOptionsFile);
     if (!common::dataFileExists(kOptionsFile))
         return std::nullopt;
@@ -48,8 +46,7 @@ std::optional<StoredOptions> readOptions()
     return options;
 }
 
-void saveOptions(const std::array<bool, 4>& boxes)
-{
+void saveOptions(const std::array<bool, 4>& boxes) {
     std::vector<std::string> lines(4, "1");
     if (common::dataFileExists(kOptionsFile)) {
         for (std::size_t i = 0; i < boxes.size(); ++i)
@@ -58,8 +55,7 @@ void saveOptions(const std::array<bool, 4>& boxes)
     common::writeLines(common::dataFile(kOptionsFile), lines);
 }
 
-std::optional<std::string> readLastCleaningOrCreate()
-{
+std::optional<std::string> readLastCleaningOrCreate() {
     if (!common::dataFileExists(kCleaningFile)) {
         common::writeLines(common::dataFile(kCleaningFile), {kNeverCleaned});
         return std::nullopt;
@@ -67,29 +63,25 @@ std::optional<std::string> readLastCleaningOrCreate()
     return common::readFirstLine(common::dataFile(kCleaningFile)).value_or(std::string());
 }
 
-std::string cleaningTimeText(std::time_t when)
-{
-    return platform::shortDate(when) + "   Godz: " +
-           common::leftCharacters(platform::longTime(when), 5);
+std::string cleaningTimeText(std::time_t when) {
+    return platform::shortDate(when) +
+           "   Godz: " + common::leftCharacters(platform::longTime(when), 5);
 }
 
-void recordCleaning(std::time_t when)
-{
+void recordCleaning(std::time_t when) {
     const bool exists = common::dataFileExists(kCleaningFile);
     common::writeLines(common::dataFile(kCleaningFile),
                        {exists ? cleaningTimeText(when) : std::string(kNeverCleaned)});
 }
 
-bool readWindowMaximized()
-{
+bool readWindowMaximized() {
     if (!common::dataFileExists(kWindowStateFile))
         return false;
     const auto first = common::readFirstLine(common::dataFile(kWindowStateFile));
     return first && *first != "0";
 }
 
-void saveWindowState(bool maximizedOrMinimized)
-{
+void saveWindowState(bool maximizedOrMinimized) {
     const bool exists = common::dataFileExists(kWindowStateFile);
     common::writeLines(common::dataFile(kWindowStateFile),
                        {exists && maximizedOrMinimized ? "1" : "0"});

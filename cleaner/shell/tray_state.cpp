@@ -7,8 +7,7 @@
 
 namespace cleaner {
 
-bool trayCommandAvailable()
-{
+bool trayCommandAvailable() {
     std::error_code error;
     const auto entry = platform::configHome() / "autostart" / "Brudex.desktop";
     return std::filesystem::exists(entry, error) && !common::dataFileExists("mies.dat");

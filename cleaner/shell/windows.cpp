@@ -4,16 +4,14 @@
 #include "cleaner/shell/please_wait.h"
 
 namespace {
-std::unique_ptr<QDialog> captionedWindow(const char* caption)
-{
+std::unique_ptr<QDialog> captionedWindow(const char* caption) {
     auto window = std::make_unique<QDialog>();
     window->setWindowTitle(QString::fromUtf8(caption));
     return window;
 }
 } // namespace
 
-ZelvikWindows::ZelvikWindows(platform::DriveTable drives)
-{
+ZelvikWindows::ZelvikWindows(platform::DriveTable drives) {
     Form1 = std::make_unique<TForm1>(std::move(drives));
     Form1->setWindows(this);
     Form2 = captionedWindow("Filtruj katalog");

@@ -22,8 +22,7 @@ public:
     void record(const cleaner::JunkRow& row) override { rows.push_back(row); }
     void scanning(const std::string& text) override { lastStatus = text; }
 
-    std::vector<std::string> paths() const
-    {
+    std::vector<std::string> paths() const {
         std::vector<std::string> result;
         for (const auto& row : rows)
             result.push_back(row.directory + row.name);
@@ -41,15 +40,13 @@ public:
 
 class JunkSearchTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         c = sandbox.addDrive('c');
         drives = platform::DriveTable::load();
         search = std::make_unique<cleaner::JunkSearch>(drives);
         search->reset();
     }
-    void file(const std::string& relative, std::size_t bytes = 0)
-    {
+    void file(const std::string& relative, std::size_t bytes = 0) {
         Sandbox::writeFile(c / relative, std::string(bytes, 'x'));
     }
 
@@ -60,8 +57,7 @@ protected:
     RecordingSink sink;
 };
 
-TEST_F(JunkSearchTest, FilesOfADirectoryComeBeforeItsSubdirectoriesDepthFirst)
-{
+TEST_F(JunkSearchTest, FilesOfADirectoryComeBeforeItsSubdirectoriesDepthFirst) {
     file("windows/temp/a.tmp");
     file("windows/temp/sub/b.tmp");
     file("windows/temp/sub/deeper/c.tmp");
@@ -83,16 +79,14 @@ TEST_F(JunkSearchTest, FilesOfADirectoryComeBeforeItsSubdirectoriesDepthFirst)
     EXPECT_EQ(search->fileCounter(), 5);
 }
 
-TEST_F(JunkSearchTest, WithoutRecursionOnlyTheLocationItself)
-{
+TEST_F(JunkSearchTest, WithoutRecursionOnlyTheLocationItself) {
     file("temp/a.log");
     file("temp/sub/b.log");
     search->fileSearch("C:\\Temp\\", "*.log", false, sink);
     EXPECT_EQ(sink.paths(), std::vector<std::string>{"C:\\Temp\\a.log"});
 }
 
-TEST_F(JunkSearchTest, SizesAreWholeKilobytesAndTheTotalSumsThem)
-{
+TEST_F(JunkSearchTest, SizesAreWholeKilobytesAndTheTotalSumsThem) {
     file("temp/small", 1023);
     file("temp/two", 2048);
     file("temp/more", 3000);
@@ -106,8 +100,7 @@ TEST_F(JunkSearchTest, SizesAreWholeKilobytesAndTheTotalSumsThem)
     EXPECT_EQ(search->totalKilobytes(), 4);
 }
 
-TEST_F(JunkSearchTest, IndexDatOptionSkipsIndexFilesAndMakesListedFilesWritable)
-{
+TEST_F(JunkSearchTest, IndexDatOptionSkipsIndexFilesAndMakesListedFilesWritable) {
     file("cache/Index.dat");
     file("cache/INDEX.DAT");
     file("cache/index.dat.old");
@@ -124,8 +117,7 @@ TEST_F(JunkSearchTest, IndexDatOptionSkipsIndexFilesAndMakesListedFilesWritable)
     EXPECT_TRUE(info.st_mode & S_IWUSR);
 }
 
-TEST_F(JunkSearchTest, WithoutTheIndexOptionNothingIsSkippedAndAttributesStay)
-{
+TEST_F(JunkSearchTest, WithoutTheIndexOptionNothingIsSkippedAndAttributesStay) {
     file("cache/index.dat");
     file("cache/locked.dat");
     chmod((c / "cache/locked.dat").c_str(), 0444);
@@ -136,8 +128,7 @@ TEST_F(JunkSearchTest, WithoutTheIndexOptionNothingIsSkippedAndAttributesStay)
     EXPECT_FALSE(info.st_mode & S_IWUSR);
 }
 
-TEST_F(JunkSearchTest, LinksAreListedAsLinksAndLinkedDirectoriesAreNotEntered)
-{
+TEST_F(JunkSearchTest, LinksAreListedAsLinksAndLinkedDirectoriesAreNotEntered) {
     const fs::path outside = sandbox.root() / "outside";
     Sandbox::writeFile(outside / "precious.tmp", "keep");
     file("temp/real.tmp");
@@ -151,8 +142,7 @@ TEST_F(JunkSearchTest, LinksAreListedAsLinksAndLinkedDirectoriesAreNotEntered)
     EXPECT_EQ(paths, (std::vector<std::string>{"C:\\Temp\\link.tmp", "C:\\Temp\\real.tmp"}));
 }
 
-TEST_F(JunkSearchTest, StopEndsTheWalkAtTheNextFile)
-{
+TEST_F(JunkSearchTest, StopEndsTheWalkAtTheNextFile) {
     for (int i = 0; i < 5; ++i)
         file("temp/f" + std::to_string(i) + ".tmp");
     file("temp/sub/g.tmp");
@@ -163,8 +153,7 @@ TEST_F(JunkSearchTest, StopEndsTheWalkAtTheNextFile)
     EXPECT_EQ(search->fileCounter(), 4);
 }
 
-TEST_F(JunkSearchTest, MissingOrEmptyLocationsAddNothing)
-{
+TEST_F(JunkSearchTest, MissingOrEmptyLocationsAddNothing) {
     file("temp/a.tmp");
     search->fileSearch("C:\\Nowhere\\", "*.*", true, sink);
     search->fileSearch("Q:\\Temp\\", "*.*", true, sink);

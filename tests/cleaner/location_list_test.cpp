@@ -8,8 +8,7 @@
 using cleaner::Location;
 using cleaner::SystemFamily;
 
-TEST(LocationLine, SplitsAtTheFirstCaretOnly)
-{
+TEST(LocationLine, SplitsAtTheFirstCaretOnly) {
     struct Case {
         const char* line;
         Location expected;
@@ -25,8 +24,7 @@ TEST(LocationLine, SplitsAtTheFirstCaretOnly)
         EXPECT_EQ(cleaner::parseLocationLine(c.line), c.expected) << c.line;
 }
 
-TEST(DefaultLocations, EachFamilyHasItsTable)
-{
+TEST(DefaultLocations, EachFamilyHasItsTable) {
     const auto nine = cleaner::defaultLocations(SystemFamily::Win9x);
     ASSERT_EQ(nine.size(), 7u);
     EXPECT_EQ(cleaner::formatLocationLine(nine[0]), "C:\\Windows\\^*.LOG");
@@ -50,8 +48,7 @@ protected:
     Sandbox sandbox;
 };
 
-TEST_F(LocationFile, WritesCrLfLinesAndReadsThemBack)
-{
+TEST_F(LocationFile, WritesCrLfLinesAndReadsThemBack) {
     const auto file = common::dataFile("lista.dat");
     const std::vector<Location> locations = {{"C:\\Temp\\", "*.*"}, {"D:\\Żółw\\", "*.ąę"}};
     cleaner::writeLocationFile(file, locations);
@@ -59,35 +56,38 @@ TEST_F(LocationFile, WritesCrLfLinesAndReadsThemBack)
     EXPECT_EQ(cleaner::readLocationFile(file), locations);
 }
 
-TEST_F(LocationFile, AcceptsLfLineEndsAndSkipsEmptyLines)
-{
+TEST_F(LocationFile, AcceptsLfLineEndsAndSkipsEmptyLines) {
     const auto file = common::dataFile("lista_XP.dat");
     Sandbox::writeFile(file, "C:\\A\\^*.tmp\n\nC:\\B\\^*.log");
     const std::vector<Location> expected = {{"C:\\A\\", "*.tmp"}, {"C:\\B\\", "*.log"}};
     EXPECT_EQ(cleaner::readLocationFile(file), expected);
 }
 
-TEST_F(LocationFile, UnreadableFileThrows)
-{
+TEST_F(LocationFile, UnreadableFileThrows) {
     std::filesystem::create_directories(common::dataFile("lista_NT.dat"));
     EXPECT_THROW(cleaner::readLocationFile(common::dataFile("lista_NT.dat")), std::system_error);
 }
 
-TEST(SystemDetection, FamiliesByPlatformAndVersion)
-{
+TEST(SystemDetection, FamiliesByPlatformAndVersion) {
     struct Case {
         platform::OsVersion version;
         std::optional<SystemFamily> family;
         const char* label;
     } cases[] = {
-        {{0, 3, 10, 0}, SystemFamily::Win31, "Twój system operacyjny: [Windows 3.1] 3.10 (Wersja: 0)"},
-        {{1, 4, 10, 2222}, SystemFamily::Win9x,
+        {{0, 3, 10, 0},
+         SystemFamily::Win31,
+         "Twój system operacyjny: [Windows 3.1] 3.10 (Wersja: 0)"},
+        {{1, 4, 10, 2222},
+         SystemFamily::Win9x,
          "Twój system operacyjny: [Windows 9x/Me] 4.10 (Wersja: 2222)"},
-        {{2, 5, 1, 2600}, SystemFamily::WinXP,
+        {{2, 5, 1, 2600},
+         SystemFamily::WinXP,
          "Twój system operacyjny: [Windows XP] 5.1 (Wersja: 2600)"},
-        {{2, 5, 2, 3790}, SystemFamily::WinNT,
+        {{2, 5, 2, 3790},
+         SystemFamily::WinNT,
          "Twój system operacyjny: [Windows 2000] 5.2 (Wersja: 3790)"},
-        {{2, 4, 0, 1381}, SystemFamily::WinNT,
+        {{2, 4, 0, 1381},
+         SystemFamily::WinNT,
          "Twój system operacyjny: [Windows 2000] 4.0 (Wersja: 1381)"},
         {{3, 5, 1, 0}, std::nullopt, ""},
     };
@@ -98,15 +98,13 @@ TEST(SystemDetection, FamiliesByPlatformAndVersion)
     }
 }
 
-TEST(SystemDetection, LinuxHostUsesXpRulesAndSaysLinux)
-{
+TEST(SystemDetection, LinuxHostUsesXpRulesAndSaysLinux) {
     const auto detected = cleaner::detectSystem(std::nullopt, {6, 1, 12});
     EXPECT_EQ(detected.family, SystemFamily::WinXP);
     EXPECT_EQ(detected.label, "Twój system operacyjny: [Linux] 6.1 (Wersja: 12)");
 }
 
-TEST(UserNameField, TProgressBarInAnyCaseBecomesTheAdministratorMarker)
-{
+TEST(UserNameField, TProgressBarInAnyCaseBecomesTheAdministratorMarker) {
     EXPECT_EQ(cleaner::userNameField("tprogressBAR"), cleaner::kAdministratorMarker);
     EXPECT_EQ(cleaner::userNameField("jan"), "jan");
     EXPECT_EQ(cleaner::userNameField(""), "");

@@ -5,8 +5,7 @@
 
 using cleaner::PathLists;
 
-TEST(PathLists, ThresholdsOfTheFileCounter)
-{
+TEST(PathLists, ThresholdsOfTheFileCounter) {
     struct Case {
         std::int32_t counter;
         int list;
@@ -15,8 +14,7 @@ TEST(PathLists, ThresholdsOfTheFileCounter)
         EXPECT_EQ(PathLists::listForCounter(c.counter), c.list) << c.counter;
 }
 
-TEST(PathLists, RowsBeyondTheFirstListAreFoundAndRemovedWhereTheyLie)
-{
+TEST(PathLists, RowsBeyondTheFirstListAreFoundAndRemovedWhereTheyLie) {
     PathLists lists;
     // The search starts the counter at 1, so the first file gets 2.
     for (std::int32_t counter = 2; counter <= 32737; ++counter)
@@ -35,12 +33,11 @@ TEST(PathLists, RowsBeyondTheFirstListAreFoundAndRemovedWhereTheyLie)
     EXPECT_FALSE(lists.removeRow(40000));
 }
 
-TEST(SearchClock, CarriesSecondsIntoMinutesAndHours)
-{
+TEST(SearchClock, CarriesSecondsIntoMinutesAndHours) {
     struct Case {
         int ticks;
         const char* text;
-    } cases[] = {{1, "00:00:01"},   {59, "00:00:59"},   {60, "00:01:00"},
+    } cases[] = {{1, "00:00:01"},    {59, "00:00:59"},   {60, "00:01:00"},
                  {3599, "00:59:59"}, {3600, "01:00:00"}, {360000, "100:00:00"}};
     for (const auto& c : cases) {
         cleaner::SearchClock clock;

@@ -8,14 +8,12 @@ class SettingsFiles : public testing::Test {
 protected:
     Sandbox sandbox;
     std::string read(const char* name) { return Sandbox::readFile(common::dataFile(name)); }
-    void write(const char* name, const std::string& bytes)
-    {
+    void write(const char* name, const std::string& bytes) {
         Sandbox::writeFile(common::dataFile(name), bytes);
     }
 };
 
-TEST_F(SettingsFiles, OptionsReadAsStoredAndOddLinesLeaveTheirBox)
-{
+TEST_F(SettingsFiles, OptionsReadAsStoredAndOddLinesLeaveTheirBox) {
     EXPECT_FALSE(cleaner::readOptions());
     write("ust.dat", "1\r\n0\r\n1\r\n0\r\n");
     cleaner::StoredOptions expected = {true, false, true, false};
@@ -27,16 +25,14 @@ TEST_F(SettingsFiles, OptionsReadAsStoredAndOddLinesLeaveTheirBox)
     EXPECT_EQ(cleaner::readOptions(), expected);
 }
 
-TEST_F(SettingsFiles, SavingOptionsWithoutAFileWritesFourOnes)
-{
+TEST_F(SettingsFiles, SavingOptionsWithoutAFileWritesFourOnes) {
     cleaner::saveOptions({false, true, false, false});
     EXPECT_EQ(read("ust.dat"), "1\r\n1\r\n1\r\n1\r\n");
     cleaner::saveOptions({false, true, false, true});
     EXPECT_EQ(read("ust.dat"), "0\r\n1\r\n0\r\n1\r\n");
 }
 
-TEST_F(SettingsFiles, LastCleaningIsCreatedThenRecorded)
-{
+TEST_F(SettingsFiles, LastCleaningIsCreatedThenRecorded) {
     EXPECT_FALSE(cleaner::readLastCleaningOrCreate());
     EXPECT_EQ(read("data.dat"), "JESZCZE NIE CZYSZCZONO\r\n");
     EXPECT_EQ(cleaner::readLastCleaningOrCreate(), "JESZCZE NIE CZYSZCZONO");
@@ -53,14 +49,12 @@ TEST_F(SettingsFiles, LastCleaningIsCreatedThenRecorded)
     EXPECT_EQ(read("data.dat"), "2026-12-03   Godz: 07:05\r\n");
 }
 
-TEST_F(SettingsFiles, RecordingWithoutAFileOnlyCreatesIt)
-{
+TEST_F(SettingsFiles, RecordingWithoutAFileOnlyCreatesIt) {
     cleaner::recordCleaning(0);
     EXPECT_EQ(read("data.dat"), "JESZCZE NIE CZYSZCZONO\r\n");
 }
 
-TEST_F(SettingsFiles, WindowState)
-{
+TEST_F(SettingsFiles, WindowState) {
     EXPECT_FALSE(cleaner::readWindowMaximized());
     // A missing file is created with "0" whatever the state.
     cleaner::saveWindowState(true);

@@ -12,16 +12,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path makeTempDirectory(const char* prefix)
-{
+fs::path makeTempDirectory(const char* prefix) {
     std::string pattern = (fs::temp_directory_path() / prefix).string() + ".XXXXXX";
     if (!mkdtemp(pattern.data()))
         throw std::runtime_error("mkdtemp failed");
     return pattern;
 }
 
-void pointEnvironmentAt(const fs::path& root)
-{
+void pointEnvironmentAt(const fs::path& root) {
     const fs::path home = root / "home";
     fs::create_directories(home / ".config");
     fs::create_directories(home / ".local/share");
@@ -34,15 +32,18 @@ void pointEnvironmentAt(const fs::path& root)
     common::setInstallDir(root / "install");
 }
 
+// The sandbox of the whole test program; the environment falls back to it after each test's own.
+const Sandbox* processSandbox = nullptr;
+
 } // namespace
 
-Sandbox::Sandbox() : root_(makeTempDirectory("zelvik-test"))
-{
+Sandbox::Sandbox() : root_(makeTempDirectory("zelvik-test")) {
     pointEnvironmentAt(root_);
 }
 
-Sandbox::~Sandbox()
-{
+Sandbox::~Sandbox() {
+    if (processSandbox && processSandbox != this)
+        pointEnvironmentAt(processSandbox->root());
     std::error_code ignored;
     // Give back write permission first: tests make read-only files and directories.
     for (auto it = fs::recursive_directory_iterator(root_, ignored);
@@ -53,8 +54,7 @@ Sandbox::~Sandbox()
     fs::remove_all(root_, ignored);
 }
 
-fs::path Sandbox::addDrive(char letter, fs::path target)
-{
+fs::path Sandbox::addDrive(char letter, fs::path target) {
     if (target.empty())
         target = root_ / (std::string("drive_") + letter);
     fs::create_directories(target);
@@ -66,8 +66,7 @@ fs::path Sandbox::addDrive(char letter, fs::path target)
     return target;
 }
 
-void Sandbox::writeFile(const fs::path& file, const std::string& bytes)
-{
+void Sandbox::writeFile(const fs::path& file, const std::string& bytes) {
     fs::create_directories(file.parent_path());
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out << bytes;
@@ -75,16 +74,15 @@ void Sandbox::writeFile(const fs::path& file, const std::string& bytes)
         throw std::runtime_error("cannot write " + file.string());
 }
 
-std::string Sandbox::readFile(const fs::path& file)
-{
+std::string Sandbox::readFile(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
 }
 
-void isolateProcessFromTheMachine()
-{
-    static const fs::path root = makeTempDirectory("zelvik-run");
-    pointEnvironmentAt(root);
+void isolateProcessFromTheMachine() {
+    // Owned by a Sandbox so the folder is removed when the test program ends.
+    static Sandbox sandbox;
+    processSandbox = &sandbox;
 }

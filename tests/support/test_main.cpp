@@ -7,8 +7,7 @@
 
 // Every test program: isolate from the machine first, then run the tests inside a Qt
 // application (offscreen unless the caller chose a platform) so window tests can create widgets.
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     isolateProcessFromTheMachine();
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
