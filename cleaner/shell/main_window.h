@@ -80,6 +80,14 @@ public:
     // The other windows of the program, created beside this one.
     void setWindows(ZelvikWindows* windows) { windows_ = windows; }
 
+    // Removal, failure list, report, properties and filters: declared here by that work.
+
+    // Location editor and profiles: declared here by that work.
+
+    // Operating modes, first-run configuration: declared here by that work.
+
+    // Disk scanner: declared here by that work.
+
     // State other windows and tests read.
     cleaner::SystemFamily family() const { return family_; }
     bool stopFlag() const { return stopFlag_; }
