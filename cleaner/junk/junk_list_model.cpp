@@ -1,5 +1,7 @@
 #include "cleaner/junk/junk_list_model.h"
 
+#include <algorithm>
+
 namespace {
 const char* const kHeaders[] = {"W katalogu", "Plik", "Zmodyfikowany", "Rozmiar"};
 }
@@ -67,4 +69,27 @@ void JunkListModel::removeRowAt(std::size_t row) {
     rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(row));
     shown_ = rows_.size();
     endRemoveRows();
+}
+
+void JunkListModel::removeRows(const std::vector<std::size_t>& ascendingRows) {
+    if (ascendingRows.empty())
+        return;
+    beginResetModel();
+    std::vector<cleaner::JunkRow> kept;
+    kept.reserve(rows_.size() - std::min(rows_.size(), ascendingRows.size()));
+    std::size_t next = 0;
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        if (next < ascendingRows.size() && ascendingRows[next] == i) {
+            ++next;
+            continue;
+        }
+        kept.push_back(std::move(rows_[i]));
+    }
+    rows_ = std::move(kept);
+    shown_ = rows_.size();
+    endResetModel();
+}
+
+std::string JunkListModel::fullPath(std::size_t row) const {
+    return rows_.at(row).directory + rows_.at(row).name;
 }

@@ -24,6 +24,10 @@ public:
     void flush();
     void clear();
     void removeRowAt(std::size_t row);
+    // Removes the rows at the given ascending indices in one change of the view.
+    void removeRows(const std::vector<std::size_t>& ascendingRows);
+    // Directory followed by name: the full path the row shows.
+    std::string fullPath(std::size_t row) const;
 
     std::size_t size() const { return rows_.size(); }
     const cleaner::JunkRow& row(std::size_t index) const { return rows_[index]; }

@@ -114,8 +114,8 @@ void TForm1::Skaner_smieci() {
     } else {
         setLabel1(QStringLiteral("Skanowanie katalogów zakończone! BRAK ŚMIECI"));
     }
-    lbl_plikow = rows > 0 ? QStringLiteral("W sumie znaleziono śmieci: ") + count
-                          : QStringLiteral("W sumie znaleziono śmieci: NIE ZNALEZIONO");
+    setReportFilesText(rows > 0 ? QStringLiteral("W sumie znaleziono śmieci: ") + count
+                                : QStringLiteral("W sumie znaleziono śmieci: NIE ZNALEZIONO"));
     Wyszukaj1->setEnabled(true);
     setPaneProgress(0);
     pasek->setValue(0);

@@ -53,6 +53,7 @@ TForm1::TForm1(platform::DriveTable drives, QWidget* parent)
     buildPages();
     buildMenu();
     buildTray();
+    buildRemoval();
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);

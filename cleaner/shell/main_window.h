@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -81,6 +82,44 @@ public:
     void setWindows(ZelvikWindows* windows) { windows_ = windows; }
 
     // Removal, failure list, report, properties and filters: declared here by that work.
+    void Usun_smietnik();
+    void Usun1Click();
+    void oczysc_menuClick();
+    void smiecie_plikClick();
+    void nie_usuwaj_plClick();
+    void Czysc_listeClick();
+    void ListView1Click();
+    void wlasciwosciClick();
+    void kosz2Click();
+    void FiltrujClick();
+    void zastosuj_filtrClick();
+    void Zastosowanie_filtrow();
+    // The directory filter scan over the picked locations; hideFilter hides the filter window
+    // once the scan starts.
+    void scanSelectedLocations(const std::vector<cleaner::Location>& picked,
+                               const std::function<void()>& hideFilter);
+    // The selected junk-list row, -1 when none.
+    int selectedJunkRow() const;
+    // Test seam: what empties the trash (platform::emptyTrash, which visits every mount).
+    void setTrashEmptier(std::function<void()> emptier) { emptyTrash_ = std::move(emptier); }
+    QMenu* junkPopup = nullptr;
+    QAction* oczysc_menu = nullptr;
+    QAction* smiecie_plik = nullptr;
+    QAction* nie_usuwaj_pl = nullptr;
+    QAction* wlasciwosci = nullptr;
+    QMenu* failurePopup = nullptr;
+    QAction* Czysc_liste = nullptr;
+    QAction* Filtrujkatalogi1 = nullptr;
+    QLineEdit* edit_filtr = nullptr;
+    QPushButton* zastosuj_filtr = nullptr;
+    // The search's report label text, also shown by the report window.
+    void setReportFilesText(const QString& text);
+
+private:
+    void buildRemoval();
+    std::function<void()> emptyTrash_;
+
+public:
 
     // Location editor and profiles: declared here by that work.
 
@@ -135,7 +174,7 @@ public:
     QAction* Zamknij1 = nullptr;
     QAction* tray = nullptr;
 
-    // The report label of the report window; kept here until that window exists.
+    // The text of the report window's lbl_plikow, as the last search left it.
     QString lbl_plikow;
 
     void setStatusPanel(int panel, const QString& text);

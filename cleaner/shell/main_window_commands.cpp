@@ -3,6 +3,8 @@
 #include "cleaner/shell/main_window.h"
 #include "common/install_dir.h"
 #include "ui/application.h"
+#include "ui/dialogs.h"
+#include "ui/flat_menu.h"
 #include "ui/icons.h"
 #include "ui/message_pump.h"
 #include "ui/task_pane.h"
@@ -11,6 +13,7 @@
 #include <QApplication>
 #include <QBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -94,11 +97,26 @@ void TForm1::ItemClick(int tag) {
     case 0:
         Skaner_smieci();
         break;
+    case 1:
+        Usun_smietnik();
+        break;
+    case 2:
+        kosz2Click();
+        break;
+    case 3:
+        if (usr->text().isEmpty())
+            ui::dialogs().showMessage(QStringLiteral("Nie możesz usuwać historii, ponieważ nie "
+                                                     "masz skofigurowanego profilu użytkownika"));
+        // With a user profile the browser history window opens here once it exists.
+        break;
     case 4:
         SpeedButton1Click();
         break;
     case 5:
         pages->setCurrentIndex(ustawienia2);
+        break;
+    case 8:
+        FiltrujClick();
         break;
     case 9:
         pages->setCurrentIndex(podglad2);
@@ -204,9 +222,10 @@ void TForm1::buildMenu() {
     connect(Wyszukaj1, &QAction::triggered, this, &TForm1::Wyszukaj1Click);
     Usun1 = entry(file, "Oczyść śmietnik", 2);
     Usun1->setEnabled(false);
+    connect(Usun1, &QAction::triggered, this, &TForm1::Usun1Click);
     file->addSeparator();
     kosz = entry(file, "Opróżnij kosz Windows...", 11);
-    kosz->setEnabled(false);
+    connect(kosz, &QAction::triggered, this, &TForm1::kosz2Click);
     file->addSeparator();
     Zamknij1 = entry(file, "Zamknij", 4);
     connect(Zamknij1, &QAction::triggered, this, &TForm1::Zamknij1Click);
@@ -216,7 +235,8 @@ void TForm1::buildMenu() {
     options->addSeparator();
     later(options, "Otwórz stronę...", 14);
     options->addSeparator();
-    later(options, "Filtruj katalogi", 9);
+    Filtrujkatalogi1 = entry(options, "Filtruj katalogi", 9);
+    connect(Filtrujkatalogi1, &QAction::triggered, this, &TForm1::FiltrujClick);
     options->addSeparator();
     later(options, "Dodaj nowy profil użytkownika", 23);
     later(options, "Dodaj nowy profil innego systemu operacyjnego", 22);
@@ -244,6 +264,10 @@ void TForm1::buildMenu() {
     later(help, "Pobierz nową wersję...", 24);
     help->addSeparator();
     later(help, "Pomoc", 8);
+
+    ui::applyFlatMenuStyle(menuBar());
+    // The program's hints are drawn on yellow.
+    ui::setYellowHints();
 }
 
 void TForm1::buildTray() {

@@ -1,5 +1,8 @@
 #include "cleaner/shell/windows.h"
 
+#include "cleaner/junk/directory_filter.h"
+#include "cleaner/junk/file_properties.h"
+#include "cleaner/junk/report_window.h"
 #include "cleaner/shell/main_window.h"
 #include "cleaner/shell/please_wait.h"
 
@@ -14,14 +17,14 @@ std::unique_ptr<QDialog> captionedWindow(const char* caption) {
 ZelvikWindows::ZelvikWindows(platform::DriveTable drives) {
     Form1 = std::make_unique<TForm1>(std::move(drives));
     Form1->setWindows(this);
-    Form2 = captionedWindow("Filtruj katalog");
+    Form2 = std::make_unique<TForm2>(*Form1);
     Form3 = std::make_unique<TForm3>();
-    Raport = captionedWindow("Raport...");
+    Raport = std::make_unique<TRaport>(*Form1);
     Form5 = captionedWindow("Historia...");
     Form6 = captionedWindow("Otwórz stronę WWW / Wyślij e-mail");
     Form7 = captionedWindow("Skaner dysków...");
     Form9 = captionedWindow("Nowy profil użytkownika");
-    wlasciwosci_forma = captionedWindow("Właściwości pliku");
+    wlasciwosci_forma = std::make_unique<Twlasciwosci_forma>(*Form1);
     Dynamik = captionedWindow("Dynamiczne usuwanie plików");
     Admin = captionedWindow("Tryby pracy aplikacji...");
     Form13 = captionedWindow("Nowy profil - Inny system operacyjny");

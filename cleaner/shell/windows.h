@@ -7,7 +7,10 @@
 #include <memory>
 
 class TForm1;
+class TForm2;
 class TForm3;
+class TRaport;
+class Twlasciwosci_forma;
 
 // The windows of the cleaner, created once at start in this order and kept until the end.
 // Windows whose features are not built yet are plain hidden dialogs carrying their captions.
@@ -16,14 +19,14 @@ struct ZelvikWindows {
     ~ZelvikWindows();
 
     std::unique_ptr<TForm1> Form1;
-    std::unique_ptr<QDialog> Form2;
+    std::unique_ptr<TForm2> Form2;
     std::unique_ptr<TForm3> Form3;
-    std::unique_ptr<QDialog> Raport;
+    std::unique_ptr<TRaport> Raport;
     std::unique_ptr<QDialog> Form5;
     std::unique_ptr<QDialog> Form6;
     std::unique_ptr<QDialog> Form7;
     std::unique_ptr<QDialog> Form9;
-    std::unique_ptr<QDialog> wlasciwosci_forma;
+    std::unique_ptr<Twlasciwosci_forma> wlasciwosci_forma;
     std::unique_ptr<QDialog> Dynamik;
     std::unique_ptr<QDialog> Admin;
     std::unique_ptr<QDialog> Form13;
