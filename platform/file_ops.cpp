@@ -80,8 +80,19 @@ bool resetAttributes(const DriveTable& drives, std::string_view windowsPath) {
            0;
 }
 
+DeletionCache::~DeletionCache() {
+    reset(trustedFd_);
+    reset(belowFd_);
+}
+
+void DeletionCache::reset(int& fd) {
+    if (fd >= 0)
+        close(fd);
+    fd = -1;
+}
+
 std::error_code deleteFile(const DriveTable& drives, std::string_view windowsPath,
-                           std::size_t trustedPrefixLength) {
+                           std::size_t trustedPrefixLength, DeletionCache* cache) {
     // The trusted part ends at a separator, and never before the drive or share itself.
     const std::size_t rootLength = windowsRootLength(windowsPath);
     if (rootLength == 0)
@@ -95,7 +106,8 @@ std::error_code deleteFile(const DriveTable& drives, std::string_view windowsPat
     }
     trusted = std::max(trusted, rootLength);
 
-    const std::vector<std::string> below = splitWindowsPath(windowsPath.substr(trusted));
+    const std::string_view belowPath = windowsPath.substr(trusted);
+    const std::vector<std::string> below = splitWindowsPath(belowPath);
     if (below.empty())
         return std::make_error_code(std::errc::invalid_argument);
     for (const std::string& component : below) {
@@ -103,32 +115,76 @@ std::error_code deleteFile(const DriveTable& drives, std::string_view windowsPat
         if (component == "." || component == "..")
             return std::make_error_code(std::errc::invalid_argument);
     }
+    const std::string_view trustedPath = windowsPath.substr(0, trusted);
+    const std::size_t lastSeparator = belowPath.find_last_of("\\/");
+    const std::string_view directories = lastSeparator == std::string_view::npos
+                                             ? std::string_view()
+                                             : belowPath.substr(0, lastSeparator);
 
-    const auto start = resolveWindowsPath(drives, windowsPath.substr(0, trusted));
-    if (!start)
-        return std::make_error_code(std::errc::no_such_file_or_directory);
-    FdGuard dir{open(start->c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
-    if (dir.fd < 0)
-        return lastError();
-
-    for (std::size_t i = 0; i + 1 < below.size(); ++i) {
-        const auto name = findEntryName(dir.fd, below[i]);
-        if (!name)
-            return std::make_error_code(std::errc::no_such_file_or_directory);
-        // O_NOFOLLOW: a directory swapped for a link cannot lead the deletion elsewhere.
-        FdGuard next{
-            openat(dir.fd, name->c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC)};
-        if (next.fd < 0)
+    // The directory holding the file: kept from the last call when it is the very same one.
+    FdGuard owned;
+    int dirFd = -1;
+    if (cache && cache->drives_ == &drives && cache->trustedFd_ >= 0 &&
+        cache->trusted_ == trustedPath && cache->belowFd_ >= 0 && cache->below_ == directories) {
+        dirFd = cache->belowFd_;
+    } else {
+        FdGuard start;
+        if (cache && cache->drives_ == &drives && cache->trustedFd_ >= 0 &&
+            cache->trusted_ == trustedPath) {
+            start.fd = dup(cache->trustedFd_);
+        } else {
+            const auto host = resolveWindowsPath(drives, trustedPath);
+            if (!host)
+                return std::make_error_code(std::errc::no_such_file_or_directory);
+            start.fd = open(host->c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        }
+        if (start.fd < 0)
             return lastError();
-        std::swap(dir.fd, next.fd);
+        if (cache) {
+            if (cache->drives_ != &drives || cache->trusted_ != trustedPath ||
+                cache->trustedFd_ < 0) {
+                cache->reset(cache->trustedFd_);
+                cache->trustedFd_ = dup(start.fd);
+                cache->trusted_ = trustedPath;
+                cache->drives_ = &drives;
+            }
+            cache->reset(cache->belowFd_);
+        }
+        FdGuard dir{start.fd};
+        start.fd = -1;
+        for (std::size_t i = 0; i + 1 < below.size(); ++i) {
+            const auto name = findEntryName(dir.fd, below[i]);
+            if (!name)
+                return std::make_error_code(std::errc::no_such_file_or_directory);
+            // O_NOFOLLOW: a directory swapped for a link cannot lead the deletion elsewhere.
+            FdGuard next{
+                openat(dir.fd, name->c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC)};
+            if (next.fd < 0)
+                return lastError();
+            std::swap(dir.fd, next.fd);
+        }
+        if (cache) {
+            cache->belowFd_ = dir.fd;
+            cache->below_ = directories;
+            dir.fd = -1;
+            dirFd = cache->belowFd_;
+        } else {
+            std::swap(owned.fd, dir.fd);
+            dirFd = owned.fd;
+        }
     }
 
-    const auto name = findEntryName(dir.fd, below.back());
-    if (!name)
-        return std::make_error_code(std::errc::no_such_file_or_directory);
+    // The exact name first; another letter case only when it is not there.
+    std::string name = below.back();
     struct stat st;
-    if (fstatat(dir.fd, name->c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
-        return lastError();
+    if (fstatat(dirFd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+        const auto found = findEntryName(dirFd, below.back());
+        if (!found)
+            return std::make_error_code(std::errc::no_such_file_or_directory);
+        name = *found;
+        if (fstatat(dirFd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+            return lastError();
+    }
     if (S_ISDIR(st.st_mode))
         return std::make_error_code(std::errc::is_a_directory);
     if (!S_ISREG(st.st_mode) && !S_ISLNK(st.st_mode))
@@ -136,7 +192,7 @@ std::error_code deleteFile(const DriveTable& drives, std::string_view windowsPat
     // Read-only files are not deleted, as on Windows (root could otherwise remove them).
     if (S_ISREG(st.st_mode) && (st.st_mode & S_IWUSR) == 0)
         return std::make_error_code(std::errc::permission_denied);
-    if (unlinkat(dir.fd, name->c_str(), 0) != 0)
+    if (unlinkat(dirFd, name.c_str(), 0) != 0)
         return lastError();
     return {};
 }

@@ -12,13 +12,15 @@ std::vector<std::string> removeQueued(const platform::DriveTable& drives, const 
     const int active = paths.active();
     if (active < 1 || active > PathLists::kCount)
         return failed;
+    // Files of one directory come one after another: its descriptor is opened once for them.
+    platform::DeletionCache directories;
     for (int number = 1; number <= active; ++number) {
         const auto& list = paths.list(number);
         if (progress.listStarted)
             progress.listStarted(number, list.size());
         for (std::size_t i = 0; i < list.size(); ++i) {
             const QueuedPath& entry = list[i];
-            if (platform::deleteFile(drives, entry.path, entry.trustedPrefix))
+            if (platform::deleteFile(drives, entry.path, entry.trustedPrefix, &directories))
                 failed.push_back(entry.path);
             if (progress.tried)
                 progress.tried(i);
