@@ -6,8 +6,10 @@
 
 #include <memory>
 
+class TAdmin;
 class TForm1;
 class TForm3;
+class TKonfig;
 
 // The windows of the cleaner, created once at start in this order and kept until the end.
 // Windows whose features are not built yet are plain hidden dialogs carrying their captions.
@@ -25,9 +27,9 @@ struct ZelvikWindows {
     std::unique_ptr<QDialog> Form9;
     std::unique_ptr<QDialog> wlasciwosci_forma;
     std::unique_ptr<QDialog> Dynamik;
-    std::unique_ptr<QDialog> Admin;
+    std::unique_ptr<TAdmin> Admin;
     std::unique_ptr<QDialog> Form13;
     std::unique_ptr<QDialog> Form14;
     std::unique_ptr<QDialog> kreator;
-    std::unique_ptr<QDialog> Konfig;
+    std::unique_ptr<TKonfig> Konfig;
 };

@@ -217,8 +217,7 @@ TEST_F(ModeSettings, AnEntryInAFolderTheUserCannotWriteCountsAsAbsent) {
     fs::permissions(folder, fs::perms::owner_write, fs::perm_options::add);
 
     EXPECT_EQ(mode, Mode::Reczny);
-    EXPECT_NE(failure.find(std::generic_category().message(EACCES)), std::string::npos)
-        << failure;
+    EXPECT_NE(failure.find(std::generic_category().message(EACCES)), std::string::npos) << failure;
 }
 
 TEST_F(ModeSettings, ReminderMonthIsTwoDigits) {
