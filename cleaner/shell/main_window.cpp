@@ -258,8 +258,11 @@ void TForm1::FormCreate() {
 
 void TForm1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
         FormShow();
+        // The first activation must not wait for a window manager to hand over the focus.
+        activateWindow();
+    }
 }
 
 void TForm1::FormShow() {
