@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cleaner/junk/junk_search.h"
+#include "cleaner/locations/first_run.h"
 #include "cleaner/locations/location_list.h"
 #include "platform/drive_table.h"
 
@@ -12,6 +13,7 @@
 #include <optional>
 
 class QAction;
+class QBoxLayout;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -124,6 +126,14 @@ public:
     // Location editor and profiles: declared here by that work.
 
     // Operating modes, first-run configuration: declared here by that work.
+    void Administracja1Click(); // menu "Tryby pracy aplikacji": the mode dialog
+    void profilClick();         // "Zapisz Mój profil użytkownika"
+    // Replaces the location list with the family's defaults on the drive, saves the family's
+    // list file and creates prof.dat with the user name field. The unsupported system and the
+    // missing user are told here and write nothing. Throws when a file cannot be written.
+    cleaner::ProfileOutcome writeDefaultProfile(const std::string& drive);
+    QAction* Administracja1 = nullptr;
+    QPushButton* profil = nullptr;
 
     // Disk scanner: declared here by that work.
 
@@ -203,6 +213,7 @@ private:
     void setPaneCaption(int group, int item, const QString& caption);
     void setPaneProgress(int position);
     void applyStoredOption(QCheckBox* box, std::optional<bool> stored);
+    void buildProfileRow(QWidget* page, QBoxLayout* layout);
 
     platform::DriveTable drives_;
     cleaner::SystemFamily family_ = cleaner::SystemFamily::Win31;
@@ -217,4 +228,5 @@ private:
     bool shownOnce_ = false;
     int progressMaximum_ = 0;
     ZelvikWindows* windows_ = nullptr;
+    bool firstRunOpened_ = false; // the first-run dialog opens by itself once per run
 };

@@ -253,7 +253,8 @@ void TForm1::buildMenu() {
     tools->addSeparator();
     later(tools, "Skanuj dyski...", 15);
     tools->addSeparator();
-    later(tools, "Tryby pracy aplikacji", 21);
+    Administracja1 = entry(tools, "Tryby pracy aplikacji", 21);
+    connect(Administracja1, &QAction::triggered, this, &TForm1::Administracja1Click);
     tools->addSeparator();
     later(tools, "Virus SKANER", 25);
 

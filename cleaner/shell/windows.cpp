@@ -3,6 +3,8 @@
 #include "cleaner/junk/directory_filter.h"
 #include "cleaner/junk/file_properties.h"
 #include "cleaner/junk/report_window.h"
+#include "cleaner/locations/first_run_dialog.h"
+#include "cleaner/modes/admin_dialog.h"
 #include "cleaner/shell/main_window.h"
 #include "cleaner/shell/please_wait.h"
 
@@ -26,11 +28,11 @@ ZelvikWindows::ZelvikWindows(platform::DriveTable drives) {
     Form9 = captionedWindow("Nowy profil użytkownika");
     wlasciwosci_forma = std::make_unique<Twlasciwosci_forma>(*Form1);
     Dynamik = captionedWindow("Dynamiczne usuwanie plików");
-    Admin = captionedWindow("Tryby pracy aplikacji...");
+    Admin = std::make_unique<TAdmin>();
     Form13 = captionedWindow("Nowy profil - Inny system operacyjny");
     Form14 = captionedWindow("Maski powiększenie...");
     kreator = captionedWindow("Automatyczne oczyszczanie...");
-    Konfig = captionedWindow("Sprawdzenie i ustawienie konfiguracji...");
+    Konfig = std::make_unique<TKonfig>(Form1.get(), Admin.get());
 }
 
 ZelvikWindows::~ZelvikWindows() = default;

@@ -6,11 +6,13 @@
 
 #include <memory>
 
+class TAdmin;
 class TForm1;
 class TForm2;
 class TForm3;
 class TRaport;
 class Twlasciwosci_forma;
+class TKonfig;
 
 // The windows of the cleaner, created once at start in this order and kept until the end.
 // Windows whose features are not built yet are plain hidden dialogs carrying their captions.
@@ -28,9 +30,9 @@ struct ZelvikWindows {
     std::unique_ptr<QDialog> Form9;
     std::unique_ptr<Twlasciwosci_forma> wlasciwosci_forma;
     std::unique_ptr<QDialog> Dynamik;
-    std::unique_ptr<QDialog> Admin;
+    std::unique_ptr<TAdmin> Admin;
     std::unique_ptr<QDialog> Form13;
     std::unique_ptr<QDialog> Form14;
     std::unique_ptr<QDialog> kreator;
-    std::unique_ptr<QDialog> Konfig;
+    std::unique_ptr<TKonfig> Konfig;
 };

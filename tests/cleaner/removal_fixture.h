@@ -6,6 +6,7 @@
 #include "cleaner/junk/report_window.h"
 #include "cleaner/shell/main_window.h"
 #include "cleaner/shell/windows.h"
+#include "common/install_dir.h"
 #include "platform/shell.h"
 #include "support/sandbox.h"
 #include "ui/dialogs.h"
@@ -19,12 +20,14 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
-// The cleaner's windows over a sandbox drive C:, with the options ticked as the form designs
-// them and a trash command that can only reach the sandbox's home trash.
+// The cleaner's windows over a sandbox drive C:, already configured, with the options ticked as
+// the form designs them and a trash command that can only reach the sandbox's home trash.
 class JunkWindowTest : public testing::Test {
 protected:
     void SetUp() override {
         c = sandbox.addDrive('c');
+        // A configured installation: no activation opens the first-run configuration.
+        Sandbox::writeFile(common::dataFile("prof.dat"), "user\r\n");
         windows = std::make_unique<ZelvikWindows>(platform::DriveTable::load());
         form = windows->Form1.get();
         form->FormShow();
