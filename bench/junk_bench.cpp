@@ -130,6 +130,8 @@ int main(int argc, char** argv) {
     fs::create_directories(driveC);
     fs::create_directory_symlink(driveC, install / "dosdevices/c:");
     common::setInstallDir(install);
+    // A configured installation: showing the window opens no first-run configuration.
+    std::ofstream(install / "prof.dat") << "bench\r\n";
 
     const fs::path tree = driveC / "tree";
     makeTree(tree);

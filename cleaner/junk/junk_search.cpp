@@ -31,13 +31,23 @@ public:
             sink_.pump();
             if (sink_.stopRequested())
                 return WalkControl::Stop;
-            entry.resetAttributes();
+            // One look at the file serves both: only a read-only file needs its reset, and
+            // giving the owner write permission changes neither its size nor its date. A file
+            // that vanished since its directory was read is not recorded.
+            platform::FileInfo info;
+            if (entry.info(info)) {
+                if (info.readOnly)
+                    entry.resetAttributes();
+                record(base, entry.name(), info);
+            }
         } else {
             ++search_.fileCounter_;
             if (sink_.stopRequested())
                 return WalkControl::Stop;
+            platform::FileInfo info;
+            if (entry.info(info))
+                record(base, entry.name(), info);
         }
-        record(base, entry);
         sink_.pump();
         return WalkControl::Continue;
     }
@@ -52,13 +62,10 @@ public:
     }
 
 private:
-    void record(const std::string& base, const platform::WalkEntry& entry) {
-        platform::FileInfo info;
-        if (!entry.info(info))
-            return; // vanished since it was listed by the directory
+    void record(const std::string& base, std::string_view name, const platform::FileInfo& info) {
         JunkRow row;
         row.directory = base;
-        row.name = entry.name();
+        row.name = name;
         row.date = platform::shortDate(info.lastWrite);
         row.kilobytes = info.size / 1024;
         scanningText_.assign("Skanowanie: ").append(base).append(row.name);
