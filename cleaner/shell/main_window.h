@@ -122,7 +122,6 @@ private:
     std::function<void()> emptyTrash_;
 
 public:
-
     // Location editor and profiles: declared here by that work.
 
     // Operating modes, first-run configuration: declared here by that work.
