@@ -87,6 +87,8 @@ public:
     // Operating modes, first-run configuration: declared here by that work.
 
     // Disk scanner: declared here by that work.
+    QAction* Skanujdyski1 = nullptr;
+    void Skanujdyski1Click();
 
     // State other windows and tests read.
     cleaner::SystemFamily family() const { return family_; }

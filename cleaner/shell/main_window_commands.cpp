@@ -100,6 +100,9 @@ void TForm1::ItemClick(int tag) {
     case 5:
         pages->setCurrentIndex(ustawienia2);
         break;
+    case 6:
+        Skanujdyski1Click();
+        break;
     case 9:
         pages->setCurrentIndex(podglad2);
         break;
@@ -231,7 +234,8 @@ void TForm1::buildMenu() {
     later(tools, "System Cleaner Windows", 12);
     later(tools, "Dynamiczne usuwanie...", -1);
     tools->addSeparator();
-    later(tools, "Skanuj dyski...", 15);
+    Skanujdyski1 = entry(tools, "Skanuj dyski...", 15);
+    connect(Skanujdyski1, &QAction::triggered, this, &TForm1::Skanujdyski1Click);
     tools->addSeparator();
     later(tools, "Tryby pracy aplikacji", 21);
     tools->addSeparator();

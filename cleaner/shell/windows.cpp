@@ -1,5 +1,7 @@
 #include "cleaner/shell/windows.h"
 
+#include "cleaner/disk_scanner/mask_zoom_window.h"
+#include "cleaner/disk_scanner/scanner_window.h"
 #include "cleaner/shell/main_window.h"
 #include "cleaner/shell/please_wait.h"
 
@@ -19,13 +21,14 @@ ZelvikWindows::ZelvikWindows(platform::DriveTable drives) {
     Raport = captionedWindow("Raport...");
     Form5 = captionedWindow("Historia...");
     Form6 = captionedWindow("Otwórz stronę WWW / Wyślij e-mail");
-    Form7 = captionedWindow("Skaner dysków...");
+    Form7 = std::make_unique<TForm7>(Form1->drives());
     Form9 = captionedWindow("Nowy profil użytkownika");
     wlasciwosci_forma = captionedWindow("Właściwości pliku");
     Dynamik = captionedWindow("Dynamiczne usuwanie plików");
     Admin = captionedWindow("Tryby pracy aplikacji...");
     Form13 = captionedWindow("Nowy profil - Inny system operacyjny");
-    Form14 = captionedWindow("Maski powiększenie...");
+    Form14 = std::make_unique<TForm14>(*Form7);
+    Form7->setZoomWindow(Form14.get());
     kreator = captionedWindow("Automatyczne oczyszczanie...");
     Konfig = captionedWindow("Sprawdzenie i ustawienie konfiguracji...");
 }
