@@ -101,8 +101,11 @@ bool SearchSet::contains(std::string_view candidate) const {
     return false;
 }
 
-// The candidate is "*" + tail; compared without building it.
+// The candidate is "*" + tail; compared without building it. "*.*" stands for an unselected
+// mask and never matches, not even a Linux file named ".*".
 bool SearchSet::containsStarred(std::string_view tail) const {
+    if (tail == ".*")
+        return false;
     for (const std::string& entry : entries_) {
         if (entry.size() == tail.size() + 1 && entry[0] == '*' &&
             std::string_view(entry).substr(1) == tail)
