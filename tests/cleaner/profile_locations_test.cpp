@@ -26,29 +26,28 @@ TEST(ProfileLocations, EachLayoutGivesItsLines) {
               (std::vector<std::string>{"C:\\WINDOWS\\Profiles\\jan\\Cookies\\^*.*",
                                         "C:\\WINDOWS\\Profiles\\jan\\Historia\\History.IE5\\^*.DAT",
                                         "C:\\WINDOWS\\Profiles\\jan\\Favorites\\^*.*"}));
-    EXPECT_EQ(
-        lines(cleaner::profileLocations(ProfileLayout::NineXOtherSystem, "D", "jan")),
-        (std::vector<std::string>{"D:\\WINDOWS\\Profiles\\jan\\Cookies\\^*.*",
-                                  "D:\\WINDOWS\\Profiles\\jan\\Historia\\History.IE5\\^*.DAT",
-                                  "D:\\WINDOWS\\Profiles\\jan\\Favorites\\^*.*",
-                                  "D:\\WINDOWS\\Recent\\^*.*", "D:\\WINDOWS\\^*.LOG",
-                                  "D:\\WINDOWS\\^*.TMP", "D:\\Windows\\Temp\\^*.*"}));
+    EXPECT_EQ(lines(cleaner::profileLocations(ProfileLayout::NineXOtherSystem, "D", "jan")),
+              (std::vector<std::string>{"D:\\WINDOWS\\Profiles\\jan\\Cookies\\^*.*",
+                                        "D:\\WINDOWS\\Profiles\\jan\\Historia\\History.IE5\\^*.DAT",
+                                        "D:\\WINDOWS\\Profiles\\jan\\Favorites\\^*.*",
+                                        "D:\\WINDOWS\\Recent\\^*.*", "D:\\WINDOWS\\^*.LOG",
+                                        "D:\\WINDOWS\\^*.TMP", "D:\\Windows\\Temp\\^*.*"}));
     const std::string user = "E:\\Documents and Settings\\Ala Kot";
-    EXPECT_EQ(lines(cleaner::profileLocations(ProfileLayout::NtXp, "E", "Ala Kot")),
-              (std::vector<std::string>{
-                  user + "\\Ustawienia lokalne\\Historia\\History.IE5\\^*.DAT",
-                  user + "\\Ustawienia lokalne\\Temporary Internet Files\\^*.*",
-                  user + "\\Ustawienia lokalne\\Temp\\^*.*", user + "\\Cookies\\^*.*",
-                  user + "\\Ulubione\\^*.*"}));
+    EXPECT_EQ(
+        lines(cleaner::profileLocations(ProfileLayout::NtXp, "E", "Ala Kot")),
+        (std::vector<std::string>{user + "\\Ustawienia lokalne\\Historia\\History.IE5\\^*.DAT",
+                                  user + "\\Ustawienia lokalne\\Temporary Internet Files\\^*.*",
+                                  user + "\\Ustawienia lokalne\\Temp\\^*.*",
+                                  user + "\\Cookies\\^*.*", user + "\\Ulubione\\^*.*"}));
 }
 
 TEST(ProfileLocations, ResetsTheContainersAndTheProfilesOwnFolders) {
     const auto nine = cleaner::profileLocations(ProfileLayout::NineXOtherSystem, "D", "jan");
-    EXPECT_EQ(nine.resets, (std::vector<std::string>{
-                               "D:\\Windows\\Profiles", "D:\\Windows\\Profiles\\jan",
-                               "D:\\WINDOWS\\Profiles\\jan\\Cookies",
-                               "D:\\WINDOWS\\Profiles\\jan\\Historia\\History.IE5",
-                               "D:\\WINDOWS\\Profiles\\jan\\Favorites"}));
+    EXPECT_EQ(nine.resets,
+              (std::vector<std::string>{"D:\\Windows\\Profiles", "D:\\Windows\\Profiles\\jan",
+                                        "D:\\WINDOWS\\Profiles\\jan\\Cookies",
+                                        "D:\\WINDOWS\\Profiles\\jan\\Historia\\History.IE5",
+                                        "D:\\WINDOWS\\Profiles\\jan\\Favorites"}));
     const auto nt = cleaner::profileLocations(ProfileLayout::NtXp, "C", "jan");
     ASSERT_EQ(nt.resets.size(), 7u);
     EXPECT_EQ(nt.resets[0], "C:\\Documents and Settings\\jan");
@@ -121,8 +120,7 @@ TEST_F(AppendProfileTest, AMissingListFileGetsNoLinesButTheResetsAreMade) {
 TEST_F(AppendProfileTest, AListThatCannotTakeTheLinesStaysWhole) {
     Sandbox::writeFile(list, "C:\\Temp\\^*.*\r\n");
     const auto unstorable = cleaner::profileLocations(ProfileLayout::NtXp, "C", "用户");
-    EXPECT_THROW(cleaner::appendProfileLocations(drives, list, unstorable),
-                 common::EncodingError);
+    EXPECT_THROW(cleaner::appendProfileLocations(drives, list, unstorable), common::EncodingError);
     EXPECT_EQ(Sandbox::readFile(list), "C:\\Temp\\^*.*\r\n");
 }
 
