@@ -75,7 +75,7 @@ TForm9::TForm9(TForm1& main, QWidget* parent) : QDialog(parent), main_(main) {
     connect(Anuluj, &QPushButton::clicked, this, &TForm9::AnulujClick);
     connect(inny_so, &QPushButton::clicked, this, &TForm9::inny_soClick);
 
-    setFixedSize(380, 460);
+    setFixedSize(490, 460);
 }
 
 void TForm9::showEvent(QShowEvent* event) {
