@@ -1,16 +1,18 @@
 #include "support/sandbox.h"
 
-#include <QApplication>
+#include "ui/application.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 
 // Every test program: isolate from the machine first, then run the tests inside a Qt
-// application (offscreen unless the caller chose a platform) so window tests can create widgets.
+// application with the programs' general error handler (offscreen unless the caller chose a
+// platform) so window tests can create widgets.
 int main(int argc, char** argv) {
     isolateProcessFromTheMachine();
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
+    ui::Application app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
