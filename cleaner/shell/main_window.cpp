@@ -211,16 +211,7 @@ void TForm1::buildSettingsPage(QWidget* page) {
     layout->addLayout(saveRow);
     buildProfileRow(page, layout);
 
-    auto* lists = new QGridLayout;
-    lists->addWidget(new QLabel(QStringLiteral("Zapisane katalogi..."), page), 0, 0);
-    lists->addWidget(new QLabel(QStringLiteral("Usuwaj (maska)"), page), 0, 1);
-    lista = new QListWidget(page);
-    lista2 = new QListWidget(page);
-    lists->addWidget(lista, 1, 0);
-    lists->addWidget(lista2, 1, 1);
-    lists->setColumnStretch(0, 3);
-    lists->setColumnStretch(1, 1);
-    layout->addLayout(lists, 1);
+    buildLocationEditor(page);
 }
 
 void TForm1::buildFailurePage(QWidget* page) {

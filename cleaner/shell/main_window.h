@@ -14,6 +14,7 @@
 class QAction;
 class QBoxLayout;
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -85,6 +86,33 @@ public:
     // Removal, failure list, report, properties and filters: declared here by that work.
 
     // Location editor and profiles: declared here by that work.
+    void DodajClick();
+    void katalogChange();
+    void maskaChange();
+    void ZastosujClick();
+    void listaClick();
+    void lista2Click();
+    void usun_zaznaczonyClick();
+    void usun_wszystkieClick();
+    void profil_menuClick();
+    void dodaj_profilClick();
+    void profil_innyClick();
+    void pop_profilClick();
+    QPushButton* Dodaj = nullptr;
+    QComboBox* maska = nullptr;
+    QPushButton* Zastosuj = nullptr;
+    QLineEdit* katalog = nullptr;
+    QLineEdit* wybrany_maska = nullptr;
+    QMenu* listaMenu = nullptr;
+    QAction* usun_zaznaczony = nullptr;
+    QAction* usun_wszystkie = nullptr;
+    QAction* Dodajnowy1 = nullptr;
+    QAction* profil_menu = nullptr;
+    QAction* profil_inny = nullptr;
+    QAction* pop_profil = nullptr;
+    QAction* dodaj_profil = nullptr;
+    QAction* inny_profil2 = nullptr;
+    QAction* usun_profile = nullptr;
 
     // Operating modes, first-run configuration: declared here by that work.
     void Administracja1Click(); // menu "Tryby pracy aplikacji": the mode dialog
@@ -163,6 +191,7 @@ private:
     void buildJunkPage(QWidget* page);
     void buildSettingsPage(QWidget* page);
     void buildFailurePage(QWidget* page);
+    void buildLocationEditor(QWidget* page);
     void buildMenu();
     void buildTray();
     void appendLocations(const std::vector<cleaner::Location>& locations);

@@ -2,6 +2,8 @@
 
 #include "cleaner/locations/first_run_dialog.h"
 #include "cleaner/modes/admin_dialog.h"
+#include "cleaner/locations/new_profile_dialog.h"
+#include "cleaner/locations/other_system_profile_dialog.h"
 #include "cleaner/shell/main_window.h"
 #include "cleaner/shell/please_wait.h"
 
@@ -22,11 +24,13 @@ ZelvikWindows::ZelvikWindows(platform::DriveTable drives) {
     Form5 = captionedWindow("Historia...");
     Form6 = captionedWindow("Otwórz stronę WWW / Wyślij e-mail");
     Form7 = captionedWindow("Skaner dysków...");
-    Form9 = captionedWindow("Nowy profil użytkownika");
+    Form9 = std::make_unique<TForm9>(*Form1);
     wlasciwosci_forma = captionedWindow("Właściwości pliku");
     Dynamik = captionedWindow("Dynamiczne usuwanie plików");
     Admin = std::make_unique<TAdmin>();
-    Form13 = captionedWindow("Nowy profil - Inny system operacyjny");
+    Form13 = std::make_unique<TForm13>(*Form1);
+    Form9->setOtherSystemDialog(Form13.get());
+    Form13->setNewUserDialog(Form9.get());
     Form14 = captionedWindow("Maski powiększenie...");
     kreator = captionedWindow("Automatyczne oczyszczanie...");
     Konfig = std::make_unique<TKonfig>(Form1.get(), Admin.get());

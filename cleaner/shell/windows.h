@@ -10,6 +10,8 @@ class TAdmin;
 class TForm1;
 class TForm3;
 class TKonfig;
+class TForm9;
+class TForm13;
 
 // The windows of the cleaner, created once at start in this order and kept until the end.
 // Windows whose features are not built yet are plain hidden dialogs carrying their captions.
@@ -24,11 +26,11 @@ struct ZelvikWindows {
     std::unique_ptr<QDialog> Form5;
     std::unique_ptr<QDialog> Form6;
     std::unique_ptr<QDialog> Form7;
-    std::unique_ptr<QDialog> Form9;
+    std::unique_ptr<TForm9> Form9;
     std::unique_ptr<QDialog> wlasciwosci_forma;
     std::unique_ptr<QDialog> Dynamik;
     std::unique_ptr<TAdmin> Admin;
-    std::unique_ptr<QDialog> Form13;
+    std::unique_ptr<TForm13> Form13;
     std::unique_ptr<QDialog> Form14;
     std::unique_ptr<QDialog> kreator;
     std::unique_ptr<TKonfig> Konfig;
