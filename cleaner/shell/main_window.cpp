@@ -1,12 +1,14 @@
 #include "cleaner/shell/main_window.h"
 
 #include "cleaner/junk/junk_list_model.h"
+#include "cleaner/locations/first_run_dialog.h"
+#include "cleaner/locations/profile_register.h"
 #include "cleaner/shell/please_wait.h"
 #include "cleaner/shell/settings_files.h"
-#include "cleaner/shell/tray_state.h"
 #include "cleaner/shell/windows.h"
 #include "common/clock.h"
 #include "common/install_dir.h"
+#include "common/mode_settings.h"
 #include "ui/message_pump.h"
 #include "ui/task_pane.h"
 
@@ -207,17 +209,9 @@ void TForm1::buildSettingsPage(QWidget* page) {
     saveRow->addWidget(konf1);
     saveRow->addStretch();
     layout->addLayout(saveRow);
+    buildProfileRow(page, layout);
 
-    auto* lists = new QGridLayout;
-    lists->addWidget(new QLabel(QStringLiteral("Zapisane katalogi..."), page), 0, 0);
-    lists->addWidget(new QLabel(QStringLiteral("Usuwaj (maska)"), page), 0, 1);
-    lista = new QListWidget(page);
-    lista2 = new QListWidget(page);
-    lists->addWidget(lista, 1, 0);
-    lists->addWidget(lista2, 1, 1);
-    lists->setColumnStretch(0, 3);
-    lists->setColumnStretch(1, 1);
-    layout->addLayout(lists, 1);
+    buildLocationEditor(page);
 }
 
 void TForm1::buildFailurePage(QWidget* page) {
@@ -255,8 +249,11 @@ void TForm1::FormCreate() {
 
 void TForm1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
         FormShow();
+        // The first activation must not wait for a window manager to hand over the focus.
+        activateWindow();
+    }
 }
 
 void TForm1::FormShow() {
@@ -293,9 +290,18 @@ void TForm1::FormActivate() {
     Odczyt_konf();
     if (windows_ && windows_->Form3->isVisible())
         windows_->Form3->close();
-    tray->setEnabled(cleaner::trayCommandAvailable());
-    // The first-run configuration and the automatic cleaning run open here once their
-    // windows exist.
+    // Handing over to the launcher makes sense only when it starts with the session.
+    tray->setEnabled(common::Tryb_pracy() == common::Mode::Przy_starcie);
+    if (!cleaner::profileRegisterExists()) {
+        // Once per run: a configuration that stopped (unsupported system, no user, a file that
+        // could not be written) would otherwise reopen at once and never let the user go.
+        if (windows_ && !firstRunOpened_) {
+            firstRunOpened_ = true;
+            windows_->Konfig->exec();
+        }
+    } else if (common::fastOptionsExist()) {
+        // The automatic cleaning run (Tkreator) opens here modally once that window exists.
+    }
 }
 
 void TForm1::konf1Click() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cleaner/junk/junk_search.h"
+#include "cleaner/locations/first_run.h"
 #include "cleaner/locations/location_list.h"
 #include "platform/drive_table.h"
 
@@ -11,7 +12,9 @@
 #include <optional>
 
 class QAction;
+class QBoxLayout;
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -83,8 +86,43 @@ public:
     // Removal, failure list, report, properties and filters: declared here by that work.
 
     // Location editor and profiles: declared here by that work.
+    void DodajClick();
+    void katalogChange();
+    void maskaChange();
+    void ZastosujClick();
+    void listaClick();
+    void lista2Click();
+    void usun_zaznaczonyClick();
+    void usun_wszystkieClick();
+    void profil_menuClick();
+    void dodaj_profilClick();
+    void profil_innyClick();
+    void pop_profilClick();
+    QPushButton* Dodaj = nullptr;
+    QComboBox* maska = nullptr;
+    QPushButton* Zastosuj = nullptr;
+    QLineEdit* katalog = nullptr;
+    QLineEdit* wybrany_maska = nullptr;
+    QMenu* listaMenu = nullptr;
+    QAction* usun_zaznaczony = nullptr;
+    QAction* usun_wszystkie = nullptr;
+    QAction* Dodajnowy1 = nullptr;
+    QAction* profil_menu = nullptr;
+    QAction* profil_inny = nullptr;
+    QAction* pop_profil = nullptr;
+    QAction* dodaj_profil = nullptr;
+    QAction* inny_profil2 = nullptr;
+    QAction* usun_profile = nullptr;
 
     // Operating modes, first-run configuration: declared here by that work.
+    void Administracja1Click(); // menu "Tryby pracy aplikacji": the mode dialog
+    void profilClick();         // "Zapisz Mój profil użytkownika"
+    // Replaces the location list with the family's defaults on the drive, saves the family's
+    // list file and creates prof.dat with the user name field. The unsupported system and the
+    // missing user are told here and write nothing. Throws when a file cannot be written.
+    cleaner::ProfileOutcome writeDefaultProfile(const std::string& drive);
+    QAction* Administracja1 = nullptr;
+    QPushButton* profil = nullptr;
 
     // Disk scanner: declared here by that work.
     QAction* Skanujdyski1 = nullptr;
@@ -155,6 +193,7 @@ private:
     void buildJunkPage(QWidget* page);
     void buildSettingsPage(QWidget* page);
     void buildFailurePage(QWidget* page);
+    void buildLocationEditor(QWidget* page);
     void buildMenu();
     void buildTray();
     void appendLocations(const std::vector<cleaner::Location>& locations);
@@ -166,6 +205,7 @@ private:
     void setPaneCaption(int group, int item, const QString& caption);
     void setPaneProgress(int position);
     void applyStoredOption(QCheckBox* box, std::optional<bool> stored);
+    void buildProfileRow(QWidget* page, QBoxLayout* layout);
 
     platform::DriveTable drives_;
     cleaner::SystemFamily family_ = cleaner::SystemFamily::Win31;
@@ -180,4 +220,5 @@ private:
     bool shownOnce_ = false;
     int progressMaximum_ = 0;
     ZelvikWindows* windows_ = nullptr;
+    bool firstRunOpened_ = false; // the first-run dialog opens by itself once per run
 };

@@ -221,9 +221,12 @@ void TForm1::buildMenu() {
     options->addSeparator();
     later(options, "Filtruj katalogi", 9);
     options->addSeparator();
-    later(options, "Dodaj nowy profil użytkownika", 23);
-    later(options, "Dodaj nowy profil innego systemu operacyjnego", 22);
-    later(options, "Usuń profile użytkowników", -1);
+    dodaj_profil = entry(options, "Dodaj nowy profil użytkownika", 23);
+    connect(dodaj_profil, &QAction::triggered, this, &TForm1::dodaj_profilClick);
+    inny_profil2 = entry(options, "Dodaj nowy profil innego systemu operacyjnego", 22);
+    connect(inny_profil2, &QAction::triggered, this, &TForm1::profil_innyClick);
+    usun_profile = entry(options, "Usuń profile użytkowników", -1);
+    connect(usun_profile, &QAction::triggered, this, &TForm1::usun_wszystkieClick);
     options->addSeparator();
     tray = entry(options, "Ukryj w zasobniku", -1);
     tray->setEnabled(false);
@@ -237,7 +240,8 @@ void TForm1::buildMenu() {
     Skanujdyski1 = entry(tools, "Skanuj dyski...", 15);
     connect(Skanujdyski1, &QAction::triggered, this, &TForm1::Skanujdyski1Click);
     tools->addSeparator();
-    later(tools, "Tryby pracy aplikacji", 21);
+    Administracja1 = entry(tools, "Tryby pracy aplikacji", 21);
+    connect(Administracja1, &QAction::triggered, this, &TForm1::Administracja1Click);
     tools->addSeparator();
     later(tools, "Virus SKANER", 25);
 

@@ -23,6 +23,8 @@ class MainWindowTest : public testing::Test {
 protected:
     void SetUp() override {
         c = sandbox.addDrive('c');
+        // Configured already: activation would otherwise open the first-run dialog.
+        Sandbox::writeFile(common::dataFile("prof.dat"), "user\r\n");
         windows = std::make_unique<ZelvikWindows>(platform::DriveTable::load());
         form = windows->Form1.get();
         form->FormShow();
