@@ -1,6 +1,7 @@
 #include "cleaner/disk_scanner/disk_result_model.h"
 #include "cleaner/disk_scanner/mask_zoom_window.h"
 #include "cleaner/disk_scanner/scanner_window.h"
+#include "cleaner/locations/folder_chooser.h"
 #include "cleaner/shell/main_window.h"
 #include "cleaner/shell/windows.h"
 #include "common/install_dir.h"
@@ -9,6 +10,7 @@
 #include "ui/dialogs.h"
 #include "ui/drive_combo.h"
 #include "ui/message_pump.h"
+#include "ui/shell_folder_tree.h"
 
 #include <QAction>
 #include <QApplication>
@@ -416,6 +418,39 @@ TEST_F(DiskScannerWindowTest, ANetworkShareIsWalkedAndAnUnreachableOneAddsNothin
     EXPECT_EQ(form->Label1->text(), "Wybrany zasób: Dysk c:\\");
     form->skanujClick();
     EXPECT_EQ(listed(), std::vector<std::string>{"c:\\a.tmp"});
+}
+
+TEST_F(DiskScannerWindowTest, PokazSiecLanChoosesAShareInTheNetworkModeOfTheFolderChooser) {
+    form->dysk_siec->setChecked(true);
+    form->dysk->setDrive('e');
+    // The chooser answers as the user would: a share picked and confirmed, then a cancel.
+    const auto answerChooser = [&](const QString& share) {
+        QTimer::singleShot(0, form, [&, share] {
+            auto* chooser = qobject_cast<TFormy*>(QApplication::activeModalWidget());
+            if (!chooser) {
+                ADD_FAILURE() << "the folder chooser is not the modal window";
+                if (QWidget* modal = QApplication::activeModalWidget())
+                    modal->close();
+                return;
+            }
+            EXPECT_EQ(chooser->Edit1->text(), "2");
+            EXPECT_EQ(chooser->katalogi->root(), ui::ShellFolderTree::Root::Network);
+            if (share.isEmpty()) {
+                chooser->AnulujClick();
+                return;
+            }
+            chooser->wybrany->setText(share);
+            chooser->OKClick();
+        });
+    };
+    answerChooser("\\\\serwer\\dane");
+    form->siecClick();
+    EXPECT_EQ(form->edytor->text(), "\\\\serwer\\dane");
+    EXPECT_EQ(form->Label1->text(), "Wybrany zasób: \\\\serwer\\dane");
+
+    answerChooser(QString());
+    form->siecClick();
+    EXPECT_EQ(form->edytor->text(), "\\\\serwer\\dane");
 }
 
 TEST_F(DiskScannerWindowTest, ADriveMappedToTheHostRootNeverEntersProcOrSys) {
