@@ -52,6 +52,8 @@ TForm1::TForm1(platform::DriveTable drives, QWidget* parent)
     : QMainWindow(parent), drives_(std::move(drives)), search_(drives_) {
     setWindowTitle(QString::fromUtf8(kWindowCaption));
     resize(774, 525);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
     buildPages();
     buildMenu();
     buildTray();
