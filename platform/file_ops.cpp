@@ -111,23 +111,20 @@ std::error_code deleteFile(const DriveTable& drives, std::string_view windowsPat
     if (dir.fd < 0)
         return lastError();
 
+    // Below the trusted directory the names are those a walk read from the disk: they are taken
+    // exactly, so a vanished "a.tmp" can never stand for an "A.TMP" the user kept.
     for (std::size_t i = 0; i + 1 < below.size(); ++i) {
-        const auto name = findEntryName(dir.fd, below[i]);
-        if (!name)
-            return std::make_error_code(std::errc::no_such_file_or_directory);
         // O_NOFOLLOW: a directory swapped for a link cannot lead the deletion elsewhere.
         FdGuard next{
-            openat(dir.fd, name->c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC)};
+            openat(dir.fd, below[i].c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC)};
         if (next.fd < 0)
             return lastError();
         std::swap(dir.fd, next.fd);
     }
 
-    const auto name = findEntryName(dir.fd, below.back());
-    if (!name)
-        return std::make_error_code(std::errc::no_such_file_or_directory);
+    const std::string& name = below.back();
     struct stat st;
-    if (fstatat(dir.fd, name->c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+    if (fstatat(dir.fd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
         return lastError();
     if (S_ISDIR(st.st_mode))
         return std::make_error_code(std::errc::is_a_directory);
@@ -136,7 +133,7 @@ std::error_code deleteFile(const DriveTable& drives, std::string_view windowsPat
     // Read-only files are not deleted, as on Windows (root could otherwise remove them).
     if (S_ISREG(st.st_mode) && (st.st_mode & S_IWUSR) == 0)
         return std::make_error_code(std::errc::permission_denied);
-    if (unlinkat(dir.fd, name->c_str(), 0) != 0)
+    if (unlinkat(dir.fd, name.c_str(), 0) != 0)
         return lastError();
     return {};
 }
