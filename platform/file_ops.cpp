@@ -152,13 +152,12 @@ std::error_code deleteFile(const DriveTable& drives, std::string_view windowsPat
         }
         FdGuard dir{start.fd};
         start.fd = -1;
+        // Below the trusted directory the names are those a walk read from the disk: they are
+        // taken exactly, so a vanished "a.tmp" can never stand for an "A.TMP" the user kept.
         for (std::size_t i = 0; i + 1 < below.size(); ++i) {
-            const auto name = findEntryName(dir.fd, below[i]);
-            if (!name)
-                return std::make_error_code(std::errc::no_such_file_or_directory);
             // O_NOFOLLOW: a directory swapped for a link cannot lead the deletion elsewhere.
             FdGuard next{
-                openat(dir.fd, name->c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC)};
+                openat(dir.fd, below[i].c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC)};
             if (next.fd < 0)
                 return lastError();
             std::swap(dir.fd, next.fd);
@@ -174,17 +173,10 @@ std::error_code deleteFile(const DriveTable& drives, std::string_view windowsPat
         }
     }
 
-    // The exact name first; another letter case only when it is not there.
-    std::string name = below.back();
+    const std::string& name = below.back();
     struct stat st;
-    if (fstatat(dirFd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
-        const auto found = findEntryName(dirFd, below.back());
-        if (!found)
-            return std::make_error_code(std::errc::no_such_file_or_directory);
-        name = *found;
-        if (fstatat(dirFd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
-            return lastError();
-    }
+    if (fstatat(dirFd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return lastError();
     if (S_ISDIR(st.st_mode))
         return std::make_error_code(std::errc::is_a_directory);
     if (!S_ISREG(st.st_mode) && !S_ISLNK(st.st_mode))

@@ -52,6 +52,8 @@ TForm1::TForm1(platform::DriveTable drives, QWidget* parent)
     : QMainWindow(parent), drives_(std::move(drives)), search_(drives_) {
     setWindowTitle(QString::fromUtf8(kWindowCaption));
     resize(774, 525);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
     buildPages();
     buildMenu();
     buildTray();
@@ -212,16 +214,7 @@ void TForm1::buildSettingsPage(QWidget* page) {
     layout->addLayout(saveRow);
     buildProfileRow(page, layout);
 
-    auto* lists = new QGridLayout;
-    lists->addWidget(new QLabel(QStringLiteral("Zapisane katalogi..."), page), 0, 0);
-    lists->addWidget(new QLabel(QStringLiteral("Usuwaj (maska)"), page), 0, 1);
-    lista = new QListWidget(page);
-    lista2 = new QListWidget(page);
-    lists->addWidget(lista, 1, 0);
-    lists->addWidget(lista2, 1, 1);
-    lists->setColumnStretch(0, 3);
-    lists->setColumnStretch(1, 1);
-    layout->addLayout(lists, 1);
+    buildLocationEditor(page);
 }
 
 void TForm1::buildFailurePage(QWidget* page) {

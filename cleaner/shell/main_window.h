@@ -15,6 +15,7 @@
 class QAction;
 class QBoxLayout;
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -123,6 +124,33 @@ private:
 
 public:
     // Location editor and profiles: declared here by that work.
+    void DodajClick();
+    void katalogChange();
+    void maskaChange();
+    void ZastosujClick();
+    void listaClick();
+    void lista2Click();
+    void usun_zaznaczonyClick();
+    void usun_wszystkieClick();
+    void profil_menuClick();
+    void dodaj_profilClick();
+    void profil_innyClick();
+    void pop_profilClick();
+    QPushButton* Dodaj = nullptr;
+    QComboBox* maska = nullptr;
+    QPushButton* Zastosuj = nullptr;
+    QLineEdit* katalog = nullptr;
+    QLineEdit* wybrany_maska = nullptr;
+    QMenu* listaMenu = nullptr;
+    QAction* usun_zaznaczony = nullptr;
+    QAction* usun_wszystkie = nullptr;
+    QAction* Dodajnowy1 = nullptr;
+    QAction* profil_menu = nullptr;
+    QAction* profil_inny = nullptr;
+    QAction* pop_profil = nullptr;
+    QAction* dodaj_profil = nullptr;
+    QAction* inny_profil2 = nullptr;
+    QAction* usun_profile = nullptr;
 
     // Operating modes, first-run configuration: declared here by that work.
     void Administracja1Click(); // menu "Tryby pracy aplikacji": the mode dialog
@@ -135,6 +163,8 @@ public:
     QPushButton* profil = nullptr;
 
     // Disk scanner: declared here by that work.
+    QAction* Skanujdyski1 = nullptr;
+    void Skanujdyski1Click();
 
     // State other windows and tests read.
     cleaner::SystemFamily family() const { return family_; }
@@ -201,6 +231,7 @@ private:
     void buildJunkPage(QWidget* page);
     void buildSettingsPage(QWidget* page);
     void buildFailurePage(QWidget* page);
+    void buildLocationEditor(QWidget* page);
     void buildMenu();
     void buildTray();
     void appendLocations(const std::vector<cleaner::Location>& locations);

@@ -115,6 +115,9 @@ void TForm1::ItemClick(int tag) {
     case 5:
         pages->setCurrentIndex(ustawienia2);
         break;
+    case 6:
+        Skanujdyski1Click();
+        break;
     case 8:
         FiltrujClick();
         break;
@@ -238,9 +241,12 @@ void TForm1::buildMenu() {
     Filtrujkatalogi1 = entry(options, "Filtruj katalogi", 9);
     connect(Filtrujkatalogi1, &QAction::triggered, this, &TForm1::FiltrujClick);
     options->addSeparator();
-    later(options, "Dodaj nowy profil użytkownika", 23);
-    later(options, "Dodaj nowy profil innego systemu operacyjnego", 22);
-    later(options, "Usuń profile użytkowników", -1);
+    dodaj_profil = entry(options, "Dodaj nowy profil użytkownika", 23);
+    connect(dodaj_profil, &QAction::triggered, this, &TForm1::dodaj_profilClick);
+    inny_profil2 = entry(options, "Dodaj nowy profil innego systemu operacyjnego", 22);
+    connect(inny_profil2, &QAction::triggered, this, &TForm1::profil_innyClick);
+    usun_profile = entry(options, "Usuń profile użytkowników", -1);
+    connect(usun_profile, &QAction::triggered, this, &TForm1::usun_wszystkieClick);
     options->addSeparator();
     tray = entry(options, "Ukryj w zasobniku", -1);
     tray->setEnabled(false);
@@ -251,7 +257,8 @@ void TForm1::buildMenu() {
     later(tools, "System Cleaner Windows", 12);
     later(tools, "Dynamiczne usuwanie...", -1);
     tools->addSeparator();
-    later(tools, "Skanuj dyski...", 15);
+    Skanujdyski1 = entry(tools, "Skanuj dyski...", 15);
+    connect(Skanujdyski1, &QAction::triggered, this, &TForm1::Skanujdyski1Click);
     tools->addSeparator();
     Administracja1 = entry(tools, "Tryby pracy aplikacji", 21);
     connect(Administracja1, &QAction::triggered, this, &TForm1::Administracja1Click);

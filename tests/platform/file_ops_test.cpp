@@ -52,13 +52,25 @@ TEST_F(FileOpsTest, ResetAttributesMakesAFileWritableButNeverALinkTarget) {
     EXPECT_EQ(fs::status(outside).permissions() & fs::perms::owner_write, fs::perms::none);
 }
 
-TEST_F(FileOpsTest, DeletesAListedFileFoundWithLetterCaseIgnored) {
+TEST_F(FileOpsTest, TheLocationIsFoundWithLetterCaseIgnoredAndTheListedNamesExactly) {
     Sandbox::writeFile(c / "Windows" / "Temp" / "sub" / "x.tmp", "x");
 
-    EXPECT_FALSE(platform::deleteFile(drives, "C:\\WINDOWS\\TEMP\\SUB\\X.TMP", 16));
+    EXPECT_FALSE(platform::deleteFile(drives, "C:\\WINDOWS\\TEMP\\sub\\x.tmp", 16));
     EXPECT_FALSE(fs::exists(c / "Windows" / "Temp" / "sub" / "x.tmp"));
     EXPECT_EQ(platform::deleteFile(drives, "C:\\Windows\\Temp\\sub\\x.tmp", 16),
               std::errc::no_such_file_or_directory);
+}
+
+TEST_F(FileOpsTest, AVanishedListedFileNeverStandsForAnotherInOtherLetterCase) {
+    // "a.tmp" was listed and has gone; "A.TMP" (perhaps kept out by the user) must stay.
+    Sandbox::writeFile(c / "Temp" / "A.TMP", "keep");
+    Sandbox::writeFile(c / "Temp" / "Sub" / "b.tmp", "keep");
+
+    EXPECT_EQ(platform::deleteFile(drives, "C:\\Temp\\a.tmp", 8),
+              std::errc::no_such_file_or_directory);
+    EXPECT_NE(platform::deleteFile(drives, "C:\\Temp\\sub\\b.tmp", 8), std::error_code());
+    EXPECT_TRUE(fs::exists(c / "Temp" / "A.TMP"));
+    EXPECT_TRUE(fs::exists(c / "Temp" / "Sub" / "b.tmp"));
 }
 
 TEST_F(FileOpsTest, AReadOnlyFileIsNotDeleted) {
