@@ -275,18 +275,18 @@ void TForm1::FormShow() {
     setPaneCaption(1, 0, QString());
 }
 
-void TForm1::applyStoredOption(QCheckBox* box, std::optional<bool> stored) {
-    if (stored)
-        box->setChecked(*stored);
-}
-
 void TForm1::Odczyt_konf() {
-    const auto stored = cleaner::readOptions();
-    if (!stored)
-        return;
+    // Without ust.dat the boxes fall back to what was last read, so unsaved ticks never last
+    // beyond an activation.
+    if (const auto stored = cleaner::readOptions()) {
+        for (std::size_t i = 0; i < 4; ++i) {
+            if ((*stored)[i])
+                lastReadOptions_[i] = *(*stored)[i];
+        }
+    }
     QCheckBox* boxes[] = {CheckBox1, ostatnie, indeks, raport2};
     for (std::size_t i = 0; i < 4; ++i)
-        applyStoredOption(boxes[i], (*stored)[i]);
+        boxes[i]->setChecked(lastReadOptions_[i]);
 }
 
 void TForm1::FormActivate() {

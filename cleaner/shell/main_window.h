@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -212,6 +213,7 @@ public:
     QAction* kosz = nullptr;
     QAction* Zamknij1 = nullptr;
     QAction* tray = nullptr;
+    QAction* Pracujwtle1 = nullptr;
 
     // The text of the report window's lbl_plikow, as the last search left it.
     QString lbl_plikow;
@@ -238,11 +240,13 @@ private:
     void loadList(cleaner::SystemFamily family);
     void saveList(cleaner::SystemFamily family);
     void setTrayPicture(const char* iconFile);
+    // What the idle look and the stop command share: the window back from the tray with its
+    // idle caption and title, the stop flag set and the bar at 0.
+    void showIdleWindow();
     void setLabel1(const QString& text);
     void setPanel3(const QString& text);
     void setPaneCaption(int group, int item, const QString& caption);
     void setPaneProgress(int position);
-    void applyStoredOption(QCheckBox* box, std::optional<bool> stored);
     void buildProfileRow(QWidget* page, QBoxLayout* layout);
 
     platform::DriveTable drives_;
@@ -259,4 +263,6 @@ private:
     int progressMaximum_ = 0;
     ZelvikWindows* windows_ = nullptr;
     bool firstRunOpened_ = false; // the first-run dialog opens by itself once per run
+    // The option boxes as ust.dat last gave them in this run; all unticked before any was read.
+    std::array<bool, 4> lastReadOptions_{};
 };

@@ -149,6 +149,17 @@ void TForm1::Ukryj_XP() {
     setPaneCaption(kStatusGroup, 0, QStringLiteral("ZATRZYMAJ"));
 }
 
+void TForm1::showIdleWindow() {
+    show();
+    Ikona1->hide();
+    setTrayPicture("Cloud.ico");
+    setWindowTitle(QStringLiteral("[Zelvik] BRUDEX 2.6"));
+    ui::setApplicationTitle(QStringLiteral("Brudex 2.6"));
+    stopFlag_ = true;
+    pasek->setValue(0);
+    ui::pumpMessages();
+}
+
 void TForm1::Pokaz_XP() {
     Timer1->stop();
     setPaneCaption(kCleanGroup, 0, QStringLiteral("Szukaj śmieci"));
@@ -162,14 +173,7 @@ void TForm1::Pokaz_XP() {
     Zamknij1->setEnabled(true);
     tray_zamknij->setEnabled(true);
     ui::pumpMessages();
-    show();
-    Ikona1->hide();
-    setTrayPicture("Cloud.ico");
-    setWindowTitle(QStringLiteral("[Zelvik] BRUDEX 2.6"));
-    ui::setApplicationTitle(QStringLiteral("Brudex 2.6"));
-    stopFlag_ = true;
-    pasek->setValue(0);
-    ui::pumpMessages();
+    showIdleWindow();
     Wyszukaj1->setEnabled(true);
     setPanel3(QStringLiteral("Operacja zatrzymania..."));
 }
@@ -186,14 +190,7 @@ void TForm1::SpeedButton1Click() {
     Zamknij1->setEnabled(true);
     tray_zamknij->setEnabled(true);
     ui::pumpMessages();
-    show();
-    Ikona1->hide();
-    setTrayPicture("Cloud.ico");
-    setWindowTitle(QStringLiteral("[Zelvik] BRUDEX 2.6"));
-    ui::setApplicationTitle(QStringLiteral("Brudex 2.6"));
-    stopFlag_ = true;
-    pasek->setValue(0);
-    ui::pumpMessages();
+    showIdleWindow();
     setLabel1(QStringLiteral("Skanowanie zatrzymane przez użytkownika!"));
     setStatusPanel(1, QStringLiteral("Skanowanie zatrzymane..."));
     Wyszukaj1->setEnabled(true);
@@ -250,8 +247,8 @@ void TForm1::buildMenu() {
     options->addSeparator();
     tray = entry(options, "Ukryj w zasobniku", -1);
     tray->setEnabled(false);
-    QAction* background = entry(options, "Pracuj w tle", 18);
-    connect(background, &QAction::triggered, this, [this] { ItemClick(11); });
+    Pracujwtle1 = entry(options, "Pracuj w tle", 18);
+    connect(Pracujwtle1, &QAction::triggered, this, [this] { ItemClick(11); });
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("Narzędzia"));
     later(tools, "System Cleaner Windows", 12);

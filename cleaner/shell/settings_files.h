@@ -12,8 +12,8 @@ namespace cleaner {
 inline constexpr const char* kNeverCleaned = "JESZCZE NIE CZYSZCZONO";
 
 // ust.dat, one value per option box. A missing file gives nullopt. A line that is not a whole
-// number, and a line the file lacks, leave that box as it is (nullopt entry); "1" ticks, any
-// other number unticks.
+// number, and a line the file lacks, give a nullopt entry (the window keeps the value it last
+// read for that box); "1" ticks, any other number unticks.
 using StoredOptions = std::array<std::optional<bool>, 4>;
 std::optional<StoredOptions> readOptions();
 // Rewrites ust.dat with the boxes' states when it exists; creates it with four "1" otherwise.

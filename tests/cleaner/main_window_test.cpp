@@ -208,3 +208,50 @@ TEST_F(MainWindowTest, TheTaskPaneStartsTheSearch) {
     form->taskPane->clickItem(0, 0);
     EXPECT_EQ(form->junkList().size(), 1u);
 }
+
+TEST_F(MainWindowTest, WithoutUstDatTheBoxesStartUntickedAndUnsavedTicksFallBack) {
+    form->FormActivate();
+    for (QCheckBox* box : {form->CheckBox1, form->ostatnie, form->indeks, form->raport2})
+        EXPECT_FALSE(box->isChecked());
+    EXPECT_TRUE(form->konf1->isEnabled());
+
+    // A dialog closing over the window reactivates it: the tick was never saved.
+    form->indeks->setChecked(true);
+    form->FormActivate();
+    EXPECT_FALSE(form->indeks->isChecked());
+
+    // Values read once stay the fallback after ust.dat is gone.
+    Sandbox::writeFile(common::dataFile("ust.dat"), "0\r\n1\r\n0\r\n1\r\n");
+    form->FormActivate();
+    fs::remove(common::dataFile("ust.dat"));
+    form->ostatnie->setChecked(false);
+    form->FormActivate();
+    EXPECT_FALSE(form->CheckBox1->isChecked());
+    EXPECT_TRUE(form->ostatnie->isChecked());
+    EXPECT_TRUE(form->raport2->isChecked());
+}
+
+TEST_F(MainWindowTest, WorkingInTheBackgroundHidesToTheTrayWithTheSearchInItsHint) {
+    Sandbox::writeFile(c / "temp/a.tmp", "x");
+    setLocations({{"C:\\Temp\\", "*.tmp"}});
+    form->show();
+    QString hintDuringSearch;
+    ui::setPumpHook([&] {
+        if (hintDuringSearch.isEmpty() && form->junkList().size() > 0) {
+            form->taskPane->clickItem(2, 5); // "W tle"
+            hintDuringSearch = form->Ikona1->toolTip();
+        }
+    });
+    form->Skaner_smieci();
+    ui::setPumpHook({});
+    EXPECT_EQ(hintDuringSearch, "[Zelvik] BRUDEX [Skanowanie...]");
+    EXPECT_TRUE(form->backgroundFlag());
+    EXPECT_TRUE(form->isHidden());
+
+    // Idle, the same command shows the plain hint; stopping brings the window back.
+    form->Pracujwtle1->trigger();
+    EXPECT_EQ(form->Ikona1->toolTip(), "[Zelvik] BRUDEX");
+    form->SpeedButton1Click();
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_FALSE(form->Ikona1->isVisible());
+}
