@@ -164,8 +164,16 @@ void TForm1::Usun_smietnik() {
     const int failureCount = ListView2->topLevelItemCount();
     Panel2->setText(QStringLiteral("Nie udało się usunąć plików: ") +
                     QString::number(failureCount));
-    if (raport2->isChecked() && windows_ && !windows_->kreator->isVisible())
-        windows_->Raport->show();
+    if (raport2->isChecked() && windows_ && !windows_->kreator->isVisible()) {
+        TRaport& report = *windows_->Raport;
+        // A report still open from the last cleaning comes forward with this one's figures.
+        const bool open = report.isVisible();
+        report.show();
+        if (open) {
+            report.raise();
+            report.FormActivate();
+        }
+    }
     if (failureCount > 0)
         pages->setCurrentIndex(bledy);
 }

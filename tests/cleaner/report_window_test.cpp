@@ -25,6 +25,14 @@ TEST_F(ReportWindowTest, ACleanRemovalReportsEverythingDeleted) {
     EXPECT_EQ(report().lbl_nie_usunieto->text(), "Nie udało się usunąć: WSZYSTKIE ŚMIECI USUNIĘTO");
     EXPECT_FALSE(report().skanuj_jeszcze->isEnabled());
 
+    // Left open, the report shows the next cleaning's figures, not the old ones.
+    Sandbox::writeFile(c / "temp/b.tmp", "x");
+    form->Skaner_smieci();
+    fs::permissions(c / "temp/b.tmp", fs::perms::owner_write, fs::perm_options::remove);
+    form->Usun_smietnik();
+    EXPECT_EQ(report().lbl_nie_usunieto->text(), "Nie udało się usunąć: 1 plików śmieci");
+    EXPECT_TRUE(report().skanuj_jeszcze->isEnabled());
+
     // "ZAMKNIJ" gives the main window its idle look back.
     report().OK->click();
     EXPECT_FALSE(report().isVisible());
