@@ -76,6 +76,8 @@ public:
     void Pokaz_XP();
     void SpeedButton1Click();
     void Wyszukaj1Click();
+    // "Ukryj w zasobniku": hands the program over to the launcher, which waits in the tray.
+    void trayClick();
 
     // Junk search.
     void Skaner_smieci();

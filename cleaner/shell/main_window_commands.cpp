@@ -2,6 +2,7 @@
 #include "cleaner/junk/junk_list_model.h"
 #include "cleaner/shell/main_window.h"
 #include "common/install_dir.h"
+#include "platform/shell.h"
 #include "ui/application.h"
 #include "ui/dialogs.h"
 #include "ui/flat_menu.h"
@@ -199,6 +200,20 @@ void TForm1::SpeedButton1Click() {
     SpeedButton1->setEnabled(false);
 }
 
+void TForm1::trayClick()
+{
+    // The launcher is the native program "Brudex" beside this one; "Brudex.exe" is its name in
+    // the shell's "open".
+    if (common::dataFileExists("Brudex")) {
+        platform::shellOpen(drives_, (common::installDir() / "Brudex.exe").string());
+        QApplication::exit(0);
+        return;
+    }
+    ui::dialogs().showMessage(
+        QStringLiteral("Nie znaleziono programu Brudex w katalogu programu. Sprawdź zainstalowane "
+                       "pliki lub zainstaluj program ponownie."));
+}
+
 void TForm1::Wyszukaj1Click() {
     SpeedButton1->setEnabled(true);
     Skaner_smieci();
@@ -247,6 +262,7 @@ void TForm1::buildMenu() {
     options->addSeparator();
     tray = entry(options, "Ukryj w zasobniku", -1);
     tray->setEnabled(false);
+    connect(tray, &QAction::triggered, this, &TForm1::trayClick);
     Pracujwtle1 = entry(options, "Pracuj w tle", 18);
     connect(Pracujwtle1, &QAction::triggered, this, [this] { ItemClick(11); });
 

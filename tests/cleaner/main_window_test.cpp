@@ -255,3 +255,10 @@ TEST_F(MainWindowTest, WorkingInTheBackgroundHidesToTheTrayWithTheSearchInItsHin
     EXPECT_TRUE(form->isVisible());
     EXPECT_FALSE(form->Ikona1->isVisible());
 }
+
+TEST_F(MainWindowTest, HandingOverToAMissingLauncherSaysSo)
+{
+    form->trayClick();
+    ASSERT_EQ(dialogs.shown.size(), 1);
+    EXPECT_TRUE(dialogs.shown[0].startsWith("Nie znaleziono programu Brudex"));
+}
