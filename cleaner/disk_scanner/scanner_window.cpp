@@ -502,10 +502,37 @@ void TForm7::showEvent(QShowEvent* event) {
     FormActivate();
 }
 
+// Also when a dialog over the window (the zoom window, a question) has closed.
+bool TForm7::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate)
+        FormActivate();
+    return QDialog::event(event);
+}
+
+void TForm7::reject() {
+    // Hiding the window under a running walk would leave the walk going unseen, with the main
+    // window usable (and able to start other work) inside its message pumps.
+    if (busy_) {
+        if (Zatrzymaj->isEnabled()) // a walk, not the filter, which cannot be stopped
+            ZatrzymajClick();
+        closePending_ = true;
+        return;
+    }
+    QDialog::reject();
+}
+
+void TForm7::closeIfAsked() {
+    if (!closePending_)
+        return;
+    closePending_ = false;
+    QDialog::reject();
+}
+
 void TForm7::skanujClick() {
     if (busy_)
         return;
-    BusyScope busy(busy_);
+    closePending_ = false;
+    std::optional<BusyScope> busy(std::in_place, busy_);
     scan_.resetCounter();
     zatrzymano = false;
     maska_tmp.clear();
@@ -542,6 +569,8 @@ void TForm7::skanujClick() {
             QString::fromStdString(cleaner::scanSummary(znaleziono, scan_.rozmiar_smietnika())));
     Odblokuj();
     pasek->setValue(0);
+    busy.reset();
+    closeIfAsked();
 }
 
 void TForm7::skanuj2Click() {
@@ -565,6 +594,7 @@ void TForm7::skanuj2Click() {
         return;
     }
 
+    closePending_ = false;
     std::optional<BusyScope> busy(std::in_place, busy_);
     pasek->setMaximum(dysk->count());
     skanuj2->setEnabled(false);
@@ -598,8 +628,10 @@ void TForm7::skanuj2Click() {
     stopDisplay();
     busy.reset();
     // A stop ends the command at once; the stop itself has unlocked the window.
-    if (zatrzymano)
+    if (zatrzymano) {
+        closeIfAsked();
         return;
+    }
 
     setKomunikat(QStringLiteral("Skanowanie zakonczone..."));
     Zatrzymaj->setEnabled(false);
@@ -724,6 +756,7 @@ void TForm7::filtrujClick() {
         edit_filtr->setFocus();
         return;
     }
+    closePending_ = false;
     std::optional<BusyScope> busy(std::in_place, busy_);
     Zablokuj();
     Zatrzymaj->setEnabled(false); // a filter run cannot be stopped
@@ -750,6 +783,7 @@ void TForm7::filtrujClick() {
     setKomunikat(text("Filtrowanie plików zakończone"));
     busy.reset();
     Odblokuj();
+    closeIfAsked();
 }
 
 void TForm7::ListView1Click() {

@@ -72,6 +72,9 @@ public:
     void FormActivate();
     // What the folder chooser writes back when a share is confirmed.
     void setNetworkResource(const QString& path);
+    // Closing by the title bar or Escape; while a walk or the filter runs, the walk is stopped
+    // and the window closes when the command has ended.
+    void reject() override;
 
     // The results.
     void usunClick();
@@ -131,6 +134,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     class ScanSink;
@@ -161,4 +165,6 @@ private:
     // A walk or the filter is still running (the stop unlocks the window before the walk has
     // unwound): a second command must not start inside it.
     bool busy_ = false;
+    bool closePending_ = false; // a close was asked for while busy_
+    void closeIfAsked();
 };

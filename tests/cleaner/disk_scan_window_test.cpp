@@ -278,6 +278,38 @@ TEST_F(DiskScannerWindowTest, StopEndsTheAllDrivesScanWithoutASummary) {
     EXPECT_TRUE(form->skanuj2->isEnabled());
 }
 
+// Closing by the title bar mid-walk must not hide the window with the walk still running.
+TEST_F(DiskScannerWindowTest, ClosingDuringAScanStopsItAndClosesWhenItHasEnded) {
+    for (int i = 0; i < 20; ++i) {
+        Sandbox::writeFile(c / ("c" + std::to_string(i) + ".tmp"), "");
+        Sandbox::writeFile(e / ("e" + std::to_string(i) + ".tmp"), "");
+    }
+    for (const bool allDrives : {false, true}) {
+        SCOPED_TRACE(allDrives ? "all drives" : "one drive");
+        form->skan_wszystkie->setChecked(allDrives);
+        form->show();
+        bool shownAfterClose = false;
+        ui::setPumpHook([&] {
+            if (form->resultModel().size() == 3 && !form->zatrzymano) {
+                form->close();
+                shownAfterClose = form->isVisible();
+            }
+        });
+        if (allDrives)
+            form->skanuj2Click();
+        else
+            scanDrive('e');
+        ui::setPumpHook({});
+        EXPECT_TRUE(shownAfterClose);
+        EXPECT_FALSE(form->isVisible());
+        EXPECT_EQ(form->lista_pliki().size(), 3u);
+        // Unlocked for the next opening.
+        EXPECT_TRUE(form->Zamknij->isEnabled());
+        EXPECT_FALSE(form->Zatrzymaj->isEnabled());
+        EXPECT_TRUE(form->dysk->isEnabled());
+    }
+}
+
 TEST_F(DiskScannerWindowTest, TheMatchLimitStopsTheScanAndKeepsTheFilesBeforeIt) {
     for (int dir = 0; dir < 33; ++dir) {
         const fs::path folder = e / ("d" + std::to_string(dir));
