@@ -11,33 +11,28 @@ namespace {
 constexpr const char* kRegisterFile = "prof.dat";
 }
 
-bool profileRegisterExists()
-{
+bool profileRegisterExists() {
     return common::dataFileExists(kRegisterFile);
 }
 
-std::vector<std::string> readProfileRegister()
-{
+std::vector<std::string> readProfileRegister() {
     if (!profileRegisterExists())
         return {};
     return common::readLines(common::dataFile(kRegisterFile));
 }
 
-void createProfileRegister(const std::string& userNameField)
-{
+void createProfileRegister(const std::string& userNameField) {
     common::writeLines(common::dataFile(kRegisterFile), {userNameField});
 }
 
-bool appendProfile(const std::string& profileName)
-{
+bool appendProfile(const std::string& profileName) {
     if (!profileRegisterExists())
         return false;
     common::appendLines(common::dataFile(kRegisterFile), {profileName});
     return true;
 }
 
-bool isProfileRegistered(const std::vector<std::string>& registered, const std::string& name)
-{
+bool isProfileRegistered(const std::vector<std::string>& registered, const std::string& name) {
     return std::any_of(registered.begin(), registered.end(), [&](const std::string& entry) {
         return common::equalsIgnoreAsciiCase(entry, name);
     });

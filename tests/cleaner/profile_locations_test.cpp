@@ -1,5 +1,6 @@
 #include "cleaner/locations/location_editor.h"
 #include "cleaner/locations/profile_locations.h"
+#include "cleaner/locations/profile_register.h"
 
 #include "common/install_dir.h"
 #include "common/text_file.h"
@@ -70,6 +71,18 @@ TEST(ProfileNames, SystemFoldersAreRefusedInTheirExactCase) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(cleaner::isSystemFolderName(c.name, c.refuseSystem), c.refused) << c.name;
+}
+
+TEST(ProfileNames, ARegisteredNameMatchesIgnoringOnlyTheCaseOfLettersAToZ) {
+    const std::vector<std::string> registered = {"Administrator lub błędnie utworzony użytkownik",
+                                                 "JAN", "Łukasz"};
+    const struct {
+        const char* name;
+        bool found;
+    } cases[] = {{"jan", true},    {"Jan", true},    {"ja", false},
+                 {"Łukasz", true}, {"ŁUKASZ", true}, {"łukasz", false}};
+    for (const auto& c : cases)
+        EXPECT_EQ(cleaner::isProfileRegistered(registered, c.name), c.found) << c.name;
 }
 
 TEST(ProfileNames, NamesTheListFileCannotHoldAreRefused) {
