@@ -3,6 +3,7 @@
 #include "cleaner/shell/main_window.h"
 #include "common/install_dir.h"
 #include "ui/application.h"
+#include "ui/dialogs.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -50,7 +51,9 @@ void TForm1::loadList(SystemFamily family) {
     }
     try {
         appendLocations(cleaner::readLocationFile(common::dataFile(file)));
+        unreadableLists_.erase(family);
     } catch (const std::exception& error) {
+        unreadableLists_.insert(family);
         ui::showError(error);
     }
 }
@@ -59,6 +62,13 @@ void TForm1::saveList(SystemFamily family) {
     const std::string file = cleaner::listFileName(family);
     if (file.empty())
         return;
+    if (unreadableLists_.count(family)) {
+        ui::dialogs().showMessage(
+            QStringLiteral("Nie zapisano listy katalogów: plik %1 nie dał się odczytać, więc nie "
+                           "zostanie nadpisany.")
+                .arg(QString::fromStdString(file)));
+        return;
+    }
     try {
         cleaner::writeLocationFile(common::dataFile(file), locations());
     } catch (const std::exception& error) {

@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 
 class QAction;
 class QBoxLayout;
@@ -241,6 +242,9 @@ private:
     void appendLocations(const std::vector<cleaner::Location>& locations);
     void loadList(cleaner::SystemFamily family);
     void saveList(cleaner::SystemFamily family);
+    // Families whose list file exists but could not be read: it is not saved over in this run,
+    // or the locations that were never loaded would be lost.
+    std::set<cleaner::SystemFamily> unreadableLists_;
     void setTrayPicture(const char* iconFile);
     // What the idle look and the stop command share: the window back from the tray with its
     // idle caption and title, the stop flag set and the bar at 0.

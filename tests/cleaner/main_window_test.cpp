@@ -262,3 +262,22 @@ TEST_F(MainWindowTest, HandingOverToAMissingLauncherSaysSo)
     ASSERT_EQ(dialogs.shown.size(), 1);
     EXPECT_TRUE(dialogs.shown[0].startsWith("Nie znaleziono programu Brudex"));
 }
+
+TEST_F(MainWindowTest, AListFileThatCouldNotBeReadIsNotSavedOver)
+{
+    // Exists but cannot be read as a file, while a save could still replace it.
+    const fs::path listFile = common::dataFile("lista_XP.dat");
+    fs::remove(listFile);
+    fs::create_directory(sandbox.root() / "elsewhere");
+    fs::create_directory_symlink(sandbox.root() / "elsewhere", listFile);
+    dialogs.shown.clear();
+
+    form->lista->clear();
+    form->lista2->clear();
+    form->Odczyt_listy_XP();
+    ASSERT_EQ(dialogs.shown.size(), 1); // the read error
+    form->Zapisz_liste_XP();
+    ASSERT_EQ(dialogs.shown.size(), 2);
+    EXPECT_TRUE(dialogs.shown[1].startsWith("Nie zapisano listy katalogów"));
+    EXPECT_TRUE(fs::is_symlink(listFile));
+}
