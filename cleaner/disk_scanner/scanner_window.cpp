@@ -2,6 +2,7 @@
 
 #include "cleaner/disk_scanner/disk_result_model.h"
 #include "cleaner/disk_scanner/mask_zoom_window.h"
+#include "ui/busy_pointer.h"
 #include "ui/application.h"
 #include "ui/dialogs.h"
 #include "ui/drive_combo.h"
@@ -39,21 +40,6 @@ const char* const kWaiting = "Oczekiwanie...";
 QString text(const char* utf8) {
     return QString::fromUtf8(utf8);
 }
-
-// The hourglass of the long commands; restored also when a command ends by an exception.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { restore(); }
-    void restore() {
-        if (active_)
-            QApplication::restoreOverrideCursor();
-        active_ = false;
-    }
-
-private:
-    bool active_ = true;
-};
 
 // Marks the window busy for one command, also when it ends by an exception.
 class BusyScope {
@@ -662,7 +648,7 @@ void TForm7::limitReached() {
 }
 
 void TForm7::ZamknijClick() {
-    WaitCursor cursor;
+    ui::BusyPointer cursor;
     setKomunikat(QStringLiteral("Wyzerowanie listy czekaj..."));
     model_->clear();
     pasek->setValue(0);
@@ -731,7 +717,7 @@ void TForm7::usunClick() {
         return;
     model_->flush();
     pasek->setMaximum(static_cast<int>(model_->size()));
-    WaitCursor cursor;
+    ui::BusyPointer cursor;
     setKomunikat(text("Proces usuwania śmieci..."));
     const int failures = cleaner::deleteListed(drives_, model_->results(), [this](std::size_t i) {
         pasek->setValue(static_cast<int>(i));
@@ -762,7 +748,7 @@ void TForm7::filtrujClick() {
     Zatrzymaj->setEnabled(false); // a filter run cannot be stopped
     setStatusPanel(text("Filtrowanie plików. Czekaj..."));
     setKomunikat(text("Filtrowanie plików. Proszę czekać..."));
-    WaitCursor cursor;
+    ui::BusyPointer cursor;
 
     const std::string filter = edit_filtr->text().toStdString();
     model_->flush();

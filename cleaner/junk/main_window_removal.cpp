@@ -8,6 +8,7 @@
 #include "cleaner/shell/main_window.h"
 #include "cleaner/shell/windows.h"
 #include "platform/shell.h"
+#include "ui/busy_pointer.h"
 #include "ui/application.h"
 #include "ui/dialogs.h"
 #include "ui/flat_menu.h"
@@ -37,21 +38,6 @@ const QString kRemovalRemark =
     QStringLiteral("Plik używany przez System, program lub innego użytkownika...");
 const QString kSingleFileRemark =
     QStringLiteral("Używany przez System, program lub innego użytkownika...");
-
-// The busy pointer of the whole program while a command runs; restored on every way out.
-class BusyPointer {
-public:
-    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { restore(); }
-    void restore() {
-        if (active_)
-            QApplication::restoreOverrideCursor();
-        active_ = false;
-    }
-
-private:
-    bool active_ = true;
-};
 
 } // namespace
 
@@ -118,7 +104,7 @@ int TForm1::selectedJunkRow() const {
 void TForm1::Usun_smietnik() {
     pages->setCurrentIndex(czysc);
     Usun1->setEnabled(false);
-    BusyPointer busy;
+    ui::BusyPointer busy;
     setLabel1(QStringLiteral("Usuwanie śmieci. Czekaj..."));
     setPanel3(QStringLiteral("Usuwanie śmieci. Proszę czekać..."));
     setStatusPanel(1, QStringLiteral("Usuwanie plików..."));
@@ -256,7 +242,7 @@ void TForm1::zastosuj_filtrClick() {
         edit_filtr->setFocus();
         return;
     }
-    BusyPointer busy;
+    ui::BusyPointer busy;
     Zastosowanie_filtrow();
     setStatusPanel(1, QStringLiteral("Znaleziono śmieci: ") + QString::number(junkModel_->size()));
     setStatusPanel(2, QStringLiteral("Rozmiar: Brak danych"));

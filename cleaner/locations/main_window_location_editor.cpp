@@ -7,6 +7,7 @@
 #include "cleaner/shell/main_window.h"
 #include "cleaner/shell/windows.h"
 #include "platform/shell.h"
+#include "ui/busy_pointer.h"
 #include "ui/application.h"
 #include "ui/dialogs.h"
 
@@ -212,7 +213,6 @@ void TForm1::pop_profilClick() {
         ui::dialogs().showMessage(QStringLiteral("Nie zaznaczono żadnego katalogu do otwarcia"));
         return;
     }
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    ui::BusyPointer busy;
     platform::shellOpen(drives_, selected.front()->text().toStdString());
-    QApplication::restoreOverrideCursor();
 }
