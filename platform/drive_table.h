@@ -14,8 +14,8 @@ namespace platform {
 enum class DriveType { Unknown, NoRootDir, Removable, Fixed, Network, CdRom, RamDisk };
 
 struct Drive {
-    char letter = 'c';              // lower case
-    std::filesystem::path target;   // host directory the letter points at
+    char letter = 'c';            // lower case
+    std::filesystem::path target; // host directory the letter points at
 };
 
 class DriveTable {

@@ -13,8 +13,8 @@ struct FileInfo {
     std::time_t lastWrite = 0; // seconds since the epoch
     bool isDirectory = false;
     bool isSymlink = false;
-    bool readOnly = false;     // the owner may not write
-    bool hidden = false;       // the name starts with "."
+    bool readOnly = false; // the owner may not write
+    bool hidden = false;   // the name starts with "."
 };
 
 } // namespace platform

@@ -4,18 +4,15 @@
 
 namespace ui {
 
-BusyPointer::BusyPointer()
-{
+BusyPointer::BusyPointer() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
 }
 
-BusyPointer::~BusyPointer()
-{
+BusyPointer::~BusyPointer() {
     restore();
 }
 
-void BusyPointer::restore()
-{
+void BusyPointer::restore() {
     if (active_)
         QApplication::restoreOverrideCursor();
     active_ = false;

@@ -2,8 +2,8 @@
 
 #include "cleaner/disk_scanner/disk_result_model.h"
 #include "cleaner/disk_scanner/mask_zoom_window.h"
-#include "ui/busy_pointer.h"
 #include "ui/application.h"
+#include "ui/busy_pointer.h"
 #include "ui/dialogs.h"
 #include "ui/drive_combo.h"
 #include "ui/message_pump.h"

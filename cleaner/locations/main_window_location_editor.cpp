@@ -7,8 +7,8 @@
 #include "cleaner/shell/main_window.h"
 #include "cleaner/shell/windows.h"
 #include "platform/shell.h"
-#include "ui/busy_pointer.h"
 #include "ui/application.h"
+#include "ui/busy_pointer.h"
 #include "ui/dialogs.h"
 
 #include <QAction>

@@ -200,8 +200,7 @@ void TForm1::SpeedButton1Click() {
     SpeedButton1->setEnabled(false);
 }
 
-void TForm1::trayClick()
-{
+void TForm1::trayClick() {
     // The launcher is the native program "Brudex" beside this one; "Brudex.exe" is its name in
     // the shell's "open".
     if (common::dataFileExists("Brudex")) {

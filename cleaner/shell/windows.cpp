@@ -1,14 +1,14 @@
 #include "cleaner/shell/windows.h"
 
+#include "cleaner/disk_scanner/mask_zoom_window.h"
+#include "cleaner/disk_scanner/scanner_window.h"
 #include "cleaner/junk/directory_filter.h"
 #include "cleaner/junk/file_properties.h"
 #include "cleaner/junk/report_window.h"
-#include "cleaner/disk_scanner/mask_zoom_window.h"
-#include "cleaner/disk_scanner/scanner_window.h"
 #include "cleaner/locations/first_run_dialog.h"
-#include "cleaner/modes/admin_dialog.h"
 #include "cleaner/locations/new_profile_dialog.h"
 #include "cleaner/locations/other_system_profile_dialog.h"
+#include "cleaner/modes/admin_dialog.h"
 #include "cleaner/shell/main_window.h"
 #include "cleaner/shell/please_wait.h"
 

@@ -256,15 +256,13 @@ TEST_F(MainWindowTest, WorkingInTheBackgroundHidesToTheTrayWithTheSearchInItsHin
     EXPECT_FALSE(form->Ikona1->isVisible());
 }
 
-TEST_F(MainWindowTest, HandingOverToAMissingLauncherSaysSo)
-{
+TEST_F(MainWindowTest, HandingOverToAMissingLauncherSaysSo) {
     form->trayClick();
     ASSERT_EQ(dialogs.shown.size(), 1);
     EXPECT_TRUE(dialogs.shown[0].startsWith("Nie znaleziono programu Brudex"));
 }
 
-TEST_F(MainWindowTest, AListFileThatCouldNotBeReadIsNotSavedOver)
-{
+TEST_F(MainWindowTest, AListFileThatCouldNotBeReadIsNotSavedOver) {
     // Exists but cannot be read as a file, while a save could still replace it.
     const fs::path listFile = common::dataFile("lista_XP.dat");
     fs::remove(listFile);

@@ -13,8 +13,7 @@ namespace {
 
 // A test that leaves a modal window open without answering it would hang the whole run: after
 // a generous wait the window is closed and the test fails, naming the window.
-void watchForForgottenModalWindows(QObject* owner)
-{
+void watchForForgottenModalWindows(QObject* owner) {
     auto* watch = new QTimer(owner);
     auto* openFor = new QElapsedTimer;
     QObject::connect(watch, &QTimer::destroyed, [openFor] { delete openFor; });
@@ -43,8 +42,7 @@ void watchForForgottenModalWindows(QObject* owner)
 // Every test program: isolate from the machine first, then run the tests inside the programs'
 // application object (offscreen unless the caller chose a platform) so window tests can create
 // widgets and exceptions reach the general error handler.
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     isolateProcessFromTheMachine();
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     ui::Application app(argc, argv);
