@@ -26,7 +26,7 @@ fs::path configHome() {
     return fs::path(home && home[0] != '\0' ? home : "/") / ".config";
 }
 
-// Characters after which an Exec argument must be quoted (desktop entry specification).
+// Characters that oblige an Exec argument to be quoted (the desktop entry rules).
 bool needsQuoting(const std::string& text) {
     return text.find_first_of(" \t\n\"'\\><~|&;$*?#()`") != std::string::npos;
 }

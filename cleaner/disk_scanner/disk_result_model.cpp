@@ -1,5 +1,7 @@
 #include "cleaner/disk_scanner/disk_result_model.h"
 
+#include "cleaner/shell/file_row_cells.h"
+
 namespace {
 const char* const kHeaders[] = {"W katalogu", "Plik", "Modyfikowany", "Rozmiar"};
 }
@@ -18,19 +20,7 @@ QVariant DiskResultModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid() ||
         static_cast<std::size_t>(index.row()) >= shown_)
         return {};
-    const auto& row = results_[static_cast<std::size_t>(index.row())];
-    switch (index.column()) {
-    case 0:
-        return QString::fromStdString(row.directory);
-    case 1:
-        return QString::fromStdString(row.name);
-    case 2:
-        return QString::fromStdString(row.date);
-    case 3:
-        return QString::number(row.kilobytes) + QStringLiteral(" KB");
-    default:
-        return {};
-    }
+    return fileRowCell(results_[static_cast<std::size_t>(index.row())], index.column());
 }
 
 QVariant DiskResultModel::headerData(int section, Qt::Orientation orientation, int role) const {

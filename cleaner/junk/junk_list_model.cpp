@@ -1,5 +1,7 @@
 #include "cleaner/junk/junk_list_model.h"
 
+#include "cleaner/shell/file_row_cells.h"
+
 #include <algorithm>
 
 namespace {
@@ -20,19 +22,7 @@ QVariant JunkListModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid() ||
         static_cast<std::size_t>(index.row()) >= shown_)
         return {};
-    const auto& row = rows_[static_cast<std::size_t>(index.row())];
-    switch (index.column()) {
-    case 0:
-        return QString::fromStdString(row.directory);
-    case 1:
-        return QString::fromStdString(row.name);
-    case 2:
-        return QString::fromStdString(row.date);
-    case 3:
-        return QString::number(row.kilobytes) + QStringLiteral(" KB");
-    default:
-        return {};
-    }
+    return fileRowCell(rows_[static_cast<std::size_t>(index.row())], index.column());
 }
 
 QVariant JunkListModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -16,7 +16,7 @@ using common::Mode;
 namespace {
 
 // The arguments a desktop session runs from an Exec value, decoded independently by the rules of
-// the desktop entry specification: string escapes first, then quoting, then "%%".
+// the freedesktop desktop-entry rules: string escapes first, then quoting, then "%%".
 std::vector<std::string> execArguments(const std::string& value) {
     std::string unescaped;
     for (std::size_t i = 0; i < value.size(); ++i) {
