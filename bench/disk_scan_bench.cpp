@@ -1,6 +1,7 @@
 // The disk scan end to end: 100 000 files in 1 000 folders, 30 000 of them junk by extension,
 // scanned with the full mask set by the scanner window (offscreen, shown, pumping per file,
 // rows flushed at display rate), against find with the same extensions over the same tree.
+#include "bench/bench_world.h"
 #include "cleaner/disk_scanner/disk_result_model.h"
 #include "cleaner/disk_scanner/mask_sets.h"
 #include "cleaner/disk_scanner/scanner_window.h"
@@ -96,16 +97,12 @@ double median(std::vector<double> values) {
 } // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    char pattern[] = "/tmp/disk-scan-bench.XXXXXX";
-    if (!mkdtemp(pattern))
-        return 1;
-    const fs::path root = pattern;
-    const fs::path install = root / "install";
+    const BenchWorld world("disk-scan-bench");
+    const fs::path root = world.root();
+    const fs::path install = world.install();
     const fs::path tree = root / "tree";
     fs::create_directories(install / "dosdevices");
     fs::create_directory_symlink(tree, install / "dosdevices" / "d:");
-    common::setInstallDir(install);
 
     auto start = Clock::now();
     buildTree(tree);
@@ -155,7 +152,5 @@ int main(int argc, char** argv) {
         if (static_cast<long>(listed) != found || !dialogs.shown.isEmpty())
             status = 1;
     }
-    std::error_code ignored;
-    fs::remove_all(root, ignored);
     return status;
 }

@@ -1,6 +1,7 @@
 // The junk search and removal timed end to end against find(1) on the same tree in the same
 // run. Builds its own tree, drive table and home under a temporary directory; touches nothing
 // else of the machine. Prints times, ratios and the memory the listed files take.
+#include "bench/bench_world.h"
 #include "cleaner/junk/junk_list_model.h"
 #include "cleaner/junk/junk_removal.h"
 #include "cleaner/junk/junk_search.h"
@@ -110,26 +111,15 @@ void printRatio(const char* what, double ours, double reference, double target) 
 } // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
     if (argc > 1)
         kDirectories = std::max(1, std::atoi(argv[1]));
-    char pattern[] = "/tmp/junk-bench.XXXXXX";
-    if (!::mkdtemp(pattern))
-        return 1;
-    const fs::path root = pattern;
-    // A home and an installation of its own: nothing of the user's is read or cleared.
-    const fs::path home = root / "home";
-    fs::create_directories(home / ".local/share");
-    setenv("HOME", home.c_str(), 1);
-    setenv("XDG_CONFIG_HOME", (home / ".config").c_str(), 1);
-    setenv("XDG_DATA_HOME", (home / ".local/share").c_str(), 1);
-    setenv("WINEPREFIX", (root / "no-wine").c_str(), 1);
-    const fs::path install = root / "install";
+    const BenchWorld world("junk-bench");
+    const fs::path root = world.root();
+    const fs::path install = world.install();
     fs::create_directories(install / "dosdevices");
     const fs::path driveC = root / "drive_c";
     fs::create_directories(driveC);
     fs::create_directory_symlink(driveC, install / "dosdevices/c:");
-    common::setInstallDir(install);
     // A configured installation: showing the window opens no first-run configuration.
     std::ofstream(install / "prof.dat") << "bench\r\n";
 
@@ -182,6 +172,5 @@ int main(int argc, char** argv) {
         const double findDelete = runShell("find " + quoted(tree) + " -type f -delete");
         printRatio("removal of the listed files", removal, findDelete, 2.0);
     }
-    fs::remove_all(root);
     return 0;
 }
