@@ -2,6 +2,7 @@
 #include "cleaner/shell/main_window.h"
 #include "cleaner/shell/windows.h"
 #include "common/install_dir.h"
+#include "removal_fixture.h"
 #include "support/sandbox.h"
 #include "ui/dialogs.h"
 #include "ui/message_pump.h"
@@ -19,34 +20,8 @@
 
 namespace fs = std::filesystem;
 
-class MainWindowTest : public testing::Test {
-protected:
-    void SetUp() override {
-        c = sandbox.addDrive('c');
-        // Configured already: activation would otherwise open the first-run dialog.
-        Sandbox::writeFile(common::dataFile("prof.dat"), "user\r\n");
-        windows = std::make_unique<ZelvikWindows>(platform::DriveTable::load());
-        form = windows->Form1.get();
-        form->FormShow();
-    }
-    void TearDown() override { ui::setPumpHook({}); }
-
-    void setLocations(const std::vector<cleaner::Location>& locations) {
-        form->lista->clear();
-        form->lista2->clear();
-        for (const auto& location : locations) {
-            form->lista->addItem(QString::fromStdString(location.directory));
-            form->lista2->addItem(QString::fromStdString(location.mask));
-        }
-    }
-    QString pane(int group, int item) const { return form->taskPane->itemCaption(group, item); }
-
-    Sandbox sandbox;
-    fs::path c;
-    ui::ScriptedDialogs dialogs;
-    std::unique_ptr<ZelvikWindows> windows;
-    TForm1* form = nullptr;
-};
+// The main window over a configured sandbox, as the removal tests use it.
+class MainWindowTest : public JunkWindowTest {};
 
 TEST_F(MainWindowTest, FirstStartCreatesTheFilesAndShowsTheDefaults) {
     EXPECT_EQ(Sandbox::readFile(common::dataFile("data.dat")), "JESZCZE NIE CZYSZCZONO\r\n");
