@@ -136,10 +136,7 @@ void TForm9::FormActivate() {
 }
 
 void TForm9::katalogClick() {
-    if (QListWidgetItem* item = katalog->currentItem()) {
-        profil->setText(item->text());
-        Zapisz->setEnabled(true);
-    }
+    takeClickedProfile(*katalog, *profil, *Zapisz);
 }
 
 bool TForm9::Jest_profil() const {

@@ -180,10 +180,7 @@ void TForm13::dyskClick() {
 }
 
 void TForm13::katalogClick() {
-    if (QListWidgetItem* item = katalog->currentItem()) {
-        profil->setText(item->text());
-        Zapisz->setEnabled(true);
-    }
+    takeClickedProfile(*katalog, *profil, *Zapisz);
 }
 
 bool TForm13::Jest_profil() const {

@@ -7,7 +7,9 @@
 #include "ui/dialogs.h"
 #include "ui/message_pump.h"
 
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 
 void loadProfileRegister(QListWidget& user) {
     try {
@@ -23,6 +25,13 @@ bool isRegistered(const QListWidget& user, const std::string& name) {
     for (int i = 0; i < user.count(); ++i)
         registered.push_back(user.item(i)->text().toStdString());
     return cleaner::isProfileRegistered(registered, name);
+}
+
+void takeClickedProfile(const QListWidget& folders, QLineEdit& profile, QPushButton& save) {
+    if (const QListWidgetItem* item = folders.currentItem()) {
+        profile.setText(item->text());
+        save.setEnabled(true);
+    }
 }
 
 bool profileNameAccepted(const std::string& name, bool registered, bool refuseSystem) {

@@ -7,7 +7,9 @@
 #include <functional>
 #include <string>
 
+class QLineEdit;
 class QListWidget;
+class QPushButton;
 class TForm1;
 
 // What the new user profile dialog and the other system profile dialog share.
@@ -18,6 +20,9 @@ inline constexpr const char* kProfileCaption = "[Zelvik] Brudex";
 // read is reported and adds nothing.
 void loadProfileRegister(QListWidget& user);
 bool isRegistered(const QListWidget& user, const std::string& name);
+
+// A click on the folder list: the clicked folder becomes the profile name and may be saved.
+void takeClickedProfile(const QListWidget& folders, QLineEdit& profile, QPushButton& save);
 
 // The refusals of a picked profile name, each shown in its message box: a name registered
 // already, a system folder (and "System" when refuseSystem), a name the list file cannot hold.
