@@ -27,7 +27,7 @@ public:
     bool ignoreIndexDat() override { return window_.indeks->isChecked(); }
     void record(const cleaner::JunkRow& row) override { window_.junkModel_->append(row); }
     void scanning(const std::string& text) override {
-        window_.pendingPanel3_ = QString::fromStdString(text);
+        window_.pendingPanel3_.assign(text);
         window_.panel3Pending_ = true;
     }
 
@@ -38,7 +38,7 @@ private:
 void TForm1::flushWalkDisplay() {
     junkModel_->flush();
     if (panel3Pending_) {
-        Panel3->setText(pendingPanel3_);
+        Panel3->setText(QString::fromStdString(pendingPanel3_));
         panel3Pending_ = false;
     }
 }

@@ -261,7 +261,7 @@ private:
     JunkListModel* junkModel_ = nullptr;
     cleaner::SearchClock clock_;
     QTimer displayTimer_; // flushes a walk's rows and texts at display rate
-    QString pendingPanel3_;
+    std::string pendingPanel3_; // converted for the label only when shown
     bool panel3Pending_ = false;
     bool stopFlag_ = false;
     bool backgroundFlag_ = false;
