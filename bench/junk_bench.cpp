@@ -122,6 +122,9 @@ int main(int argc, char** argv) {
     fs::create_directory_symlink(driveC, install / "dosdevices/c:");
     // A configured installation: showing the window opens no first-run configuration.
     std::ofstream(install / "prof.dat") << "bench\r\n";
+    // Saved options: subdirectories searched, nothing else. Every activation of the window
+    // reloads them, so setting the boxes by hand would not last.
+    std::ofstream(install / "ust.dat") << "1\r\n0\r\n0\r\n0\r\n";
 
     const fs::path tree = driveC / "tree";
     makeTree(tree);
@@ -150,7 +153,13 @@ int main(int argc, char** argv) {
         const double search = seconds([&] { form.Skaner_smieci(); });
         const long after = residentKilobytes();
         const double find = runShell(findList);
+        const std::size_t expected = static_cast<std::size_t>(kDirectories) * kFilesPerDirectory;
         std::printf("listed %zu files\n", form.junkList().size());
+        if (form.junkList().size() != expected) {
+            std::printf("MISSED: the search listed %zu of %zu files\n", form.junkList().size(),
+                        expected);
+            return 1;
+        }
         printRatio("search end to end (window)", search, find, 3.0);
         std::printf("%-34s %8.1f MB for %zu listed files (target < 100 MB)\n",
                     "memory (RSS growth)", (after - before) / 1024.0, form.junkList().size());
